@@ -1,0 +1,24 @@
+// Where the profile's typed values live: the registry on Windows, a file elsewhere.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace settings {
+
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+    // A value that is absent or of the other type reads as missing.
+    virtual std::optional<std::int32_t> ReadInt(const std::string& section,
+                                                const std::string& name) = 0;
+    virtual std::optional<std::string> ReadString(const std::string& section,
+                                                  const std::string& name) = 0;
+    virtual bool WriteInt(const std::string& section, const std::string& name,
+                          std::int32_t value) = 0;
+    virtual bool WriteString(const std::string& section, const std::string& name,
+                             const std::string& value) = 0;
+};
+
+}  // namespace settings

@@ -1,0 +1,63 @@
+// Operating-system services the core needs. Each host implements them; every call can fail
+// and reports it as a value.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ui {
+class PopupMenu;
+}
+
+namespace sys {
+
+// Message box styles, as the Windows constants.
+enum MessageStyle : unsigned {
+    kOk = 0x0,
+    kOkCancel = 0x1,
+    kYesNo = 0x4,
+    kIconExclamation = 0x30,
+    kIconInformation = 0x40,
+};
+
+// Message box answers, as the Windows constants.
+enum MessageAnswer : int {
+    kAnswerOk = 1,
+    kAnswerCancel = 2,
+    kAnswerYes = 6,
+    kAnswerNo = 7,
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box without owner; returns the button pressed.
+    virtual int MessageBox(const std::string& text, const std::string& caption,
+                           unsigned style) = 0;
+    // The default beep.
+    virtual void Beep() = 0;
+    // Shows the menu at the pointer and waits; the chosen item's number, or 0.
+    virtual int TrackPopupMenu(const ui::PopupMenu& menu) = 0;
+
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+
+    virtual std::optional<std::string> GetEnvironmentVariable(const std::string& name) = 0;
+    // The whole file as raw bytes; empty when it cannot be opened.
+    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+};
+
+// Shows the wait cursor for its lifetime, so every path out of a command restores it.
+class WaitCursor {
+public:
+    explicit WaitCursor(Platform& platform) : platform_(platform) { platform_.BeginWaitCursor(); }
+    ~WaitCursor() { platform_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    Platform& platform_;
+};
+
+}  // namespace sys

@@ -1,0 +1,25 @@
+// A directory of its own for one test, removed with everything in it afterwards.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace testing_support {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // Writes a file below the directory (creating parent directories) and returns its path.
+    std::filesystem::path Write(const std::string& relative, const std::string& bytes) const;
+    std::string Read(const std::string& relative) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace testing_support
