@@ -1,1 +1,50 @@
-int main() { return 0; }
+// zentrel: the add-in's commands on the command line, over the built-in IDE model.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "run_command.h"
+
+namespace {
+
+constexpr const char* kVersionText = "zentrel " ZENTREL_VERSION;
+
+void AddVersion(CLI::App& command) { command.set_version_flag("--version", kVersionText); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App zentrel{"Zentrel2: fast C and C++ editing commands, on the command line.", "zentrel"};
+    AddVersion(zentrel);
+    zentrel.require_subcommand(1);
+
+    app::RunOptions run;
+    CLI::App* runCommand = zentrel.add_subcommand(
+        "run", "Run IDE commands on files exactly as the IDE would, then report the state.");
+    AddVersion(*runCommand);
+    runCommand->add_option("--profile", run.profile, "Settings profile file")->type_name("FILE");
+    runCommand->add_option("--templates", run.templates, "Code template file")->type_name("FILE");
+    runCommand->add_option("--solution", run.solution, "Directory loaded as the one project")
+        ->type_name("PATH");
+    runCommand
+        ->add_option("--answer", run.answers,
+                     "An answer for whatever asks next (menu item number, yes/no, Prompt=Value)")
+        ->type_name("TEXT")
+        ->allow_extra_args(false);
+    runCommand->add_flag("--json", run.json, "Print the final state as one JSON object");
+    runCommand->add_flag("--dry-run", run.dryRun, "Do not write modified documents back");
+    runCommand
+        ->add_option("steps", run.steps,
+                     "@FILE[:L[:C]] or @FILE:L1:C1-L2:C2 (open, place caret), NAME (run the "
+                     "command Zentrel2.NAME), #N (dispatch command number N), ^KEYS (press keys)")
+        ->required();
+    runCommand->positionals_at_end();
+
+    try {
+        zentrel.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int status = zentrel.exit(error);
+        return status == 0 ? 0 : app::kExitUsage;
+    }
+    if (runCommand->parsed()) return app::RunSteps(run, std::cout, std::cerr);
+    return app::kExitUsage;
+}

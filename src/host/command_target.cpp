@@ -1,0 +1,33 @@
+#include "host/command_target.h"
+
+#include "editor/extension_list.h"
+#include "host/command_set.h"
+#include "host/command_table.h"
+
+namespace host {
+
+bool Exec(CommandSet& commands, const std::string& name, long executeOption) {
+    if (executeOption != kExecOptionDoDefault) return false;
+
+    const std::string_view prefix = kTemplateCommandPrefix;
+    if (name.size() >= prefix.size() &&
+        editor::EqualsIgnoreCase(std::string_view(name).substr(0, prefix.size()), prefix)) {
+        commands.RunTemplateCommand(name.substr(prefix.size()));
+    }
+
+    for (std::size_t row = 0; row < kCommandCount; ++row) {
+        const CommandDef& def = kCommandTable[row];
+        const std::string fullName = std::string(kCommandPrefix) + def.name;
+        if (editor::EqualsIgnoreCase(name, fullName)) {
+            commands.Dispatch(def.number);
+            return true;
+        }
+    }
+    return false;
+}
+
+void QueryStatus(long wantedText, long& status) {
+    if (wantedText == kWantedTextNone) status = kStatusSupportedEnabled;
+}
+
+}  // namespace host

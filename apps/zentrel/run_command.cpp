@@ -1,0 +1,110 @@
+#include "run_command.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <variant>
+
+#include "host/add_in_app.h"
+#include "host/command_set.h"
+#include "host/command_table.h"
+#include "host/command_target.h"
+#include "posix/answer_queue.h"
+#include "posix/file_profile_store.h"
+#include "posix/terminal_platform.h"
+#include "run_state.h"
+#include "step.h"
+#include "workbench/workbench.h"
+
+namespace app {
+
+namespace {
+
+int Usage(std::ostream& errors, const std::string& reason) {
+    errors << "zentrel run: " << reason << '\n';
+    return kExitUsage;
+}
+
+std::optional<std::string> Environment(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+}  // namespace
+
+int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors) {
+    // Every step is checked before any runs, so a typo never half-edits a file.
+    std::vector<Step> steps;
+    for (const std::string& text : options.steps) {
+        std::string error;
+        std::optional<Step> step = ParseStep(text, error);
+        if (!step) return Usage(errors, error);
+        steps.push_back(std::move(*step));
+    }
+    if (options.solution && !std::filesystem::is_directory(*options.solution)) {
+        return Usage(errors, "--solution is not a directory: " + *options.solution);
+    }
+    if (options.templates && !std::filesystem::is_regular_file(*options.templates)) {
+        return Usage(errors, "--templates is not a readable file: " + *options.templates);
+    }
+
+    const std::string profilePath =
+        options.profile ? *options.profile : posix::DefaultProfilePath(Environment);
+    posix::FileProfileStore profile(profilePath, errors);
+    posix::AnswerQueue answers(options.answers);
+    const bool interactive = isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+    posix::TerminalPlatform platform(answers, errors, std::cin, interactive);
+    platform.SetRingBell(isatty(STDERR_FILENO));
+
+    auto bench = std::make_shared<workbench::Workbench>();
+    if (options.solution) bench->LoadSolutionDirectory(*options.solution);
+
+    host::AddInApp addIn(platform, profile);
+    addIn.SetEnvironment(bench);
+    host::CommandSet commands(addIn);
+    commands.SetEnvironment(bench);
+
+    RunState state;
+    for (const Step& step : steps) {
+        if (const auto* open = std::get_if<OpenStep>(&step)) {
+            std::string error;
+            ide::Ref<ide::Document> document = bench->OpenFile(open->path, error);
+            if (!document) return Usage(errors, error);
+            if (!bench->SetSelection(document, open->anchorLine, open->anchorColumn,
+                                     open->caretLine, open->caretColumn, error)) {
+                return Usage(errors, error);
+            }
+        } else if (const auto* name = std::get_if<NameStep>(&step)) {
+            state.handled.push_back(host::Exec(commands, std::string(host::kCommandPrefix) + name->name,
+                                               host::kExecOptionDoDefault));
+        } else if (const auto* number = std::get_if<NumberStep>(&step)) {
+            if (!commands.Dispatch(number->number)) {
+                errors << "zentrel run: no command has the number " << number->number << '\n';
+            }
+        } else if (const auto* keys = std::get_if<KeyStep>(&step)) {
+            return Usage(errors, "no command is bound to the keys " + keys->keys);
+        }
+    }
+
+    state.Capture(*bench, platform.Recorded());
+    bool writeFailed = false;
+    if (!options.dryRun) {
+        std::string error;
+        if (!bench->WriteBack(error)) {
+            errors << "zentrel run: " << error << '\n';
+            writeFailed = true;
+        }
+    }
+    if (options.json) {
+        // Texts are 8-bit; bytes that are not UTF-8 must not make the report fail.
+        out << ToJson(state).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+            << '\n';
+    } else {
+        out << ToText(state);
+    }
+    return writeFailed ? kExitWriteFailed : kExitOk;
+}
+
+}  // namespace app

@@ -1,0 +1,29 @@
+// `zentrel run`: one run of the IDE with the add-in, driven by steps.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace app {
+
+struct RunOptions {
+    std::optional<std::string> profile;
+    std::optional<std::string> templates;
+    std::optional<std::string> solution;
+    std::vector<std::string> answers;
+    bool json = false;
+    bool dryRun = false;
+    std::vector<std::string> steps;
+};
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+// A modified document could not be written back: the edit is still only in memory.
+inline constexpr int kExitWriteFailed = 1;
+
+// Runs the steps; the exit status is kExitOk, or kExitUsage with the reason on `errors`.
+int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors);
+
+}  // namespace app

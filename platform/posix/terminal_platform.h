@@ -1,0 +1,57 @@
+// The operating-system services on a POSIX terminal: messages go to standard error, menus
+// and questions are answered from the answer queue (or the terminal), and everything shown
+// is recorded so a run can report it.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "posix/answer_queue.h"
+#include "sys/platform.h"
+#include "sys/popup_menu.h"
+
+namespace posix {
+
+struct Recording {
+    std::vector<std::string> messages;
+    int beeps = 0;
+    std::vector<ui::PopupMenu> menus;
+};
+
+class TerminalPlatform : public sys::Platform {
+public:
+    // interactive: whether questions left unanswered may be put to the user on `input`.
+    TerminalPlatform(AnswerQueue& answers, std::ostream& errors, std::istream& input,
+                     bool interactive);
+
+    int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
+    void Beep() override;
+    int TrackPopupMenu(const ui::PopupMenu& menu) override;
+    void BeginWaitCursor() override { ++waitDepth_; }
+    void EndWaitCursor() override { --waitDepth_; }
+    std::optional<std::string> GetEnvironmentVariable(const std::string& name) override;
+    std::optional<std::string> ReadFile(const std::string& path) override;
+
+    const Recording& Recorded() const { return recording_; }
+    int WaitDepth() const { return waitDepth_; }
+    // A terminal bell on beeps; off for pipes and tests.
+    void SetRingBell(bool ring) { ringBell_ = ring; }
+
+private:
+    std::optional<std::string> Ask(const std::string& prompt);
+
+    AnswerQueue& answers_;
+    std::ostream& errors_;
+    std::istream& input_;
+    bool interactive_;
+    bool ringBell_ = false;
+    int waitDepth_ = 0;
+    Recording recording_;
+};
+
+// The menu as lines of text, with item numbers, for a terminal.
+std::string FormatMenu(const ui::PopupMenu& menu);
+
+}  // namespace posix

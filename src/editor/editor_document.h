@@ -1,0 +1,77 @@
+// The one object a command edits a document through.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/ide.h"
+#include "sys/platform.h"
+
+namespace editor {
+
+// Which extensions make a file a source or a header; the lists belong to the settings.
+struct FileKinds {
+    const std::vector<std::string>& source;
+    const std::vector<std::string>& header;
+};
+
+class SourceDocument {
+public:
+    virtual ~SourceDocument() = default;
+    virtual bool Save() = 0;
+
+    const std::string& FullPath() const { return fullPath_; }
+
+protected:
+    std::optional<std::string> cachedText_;
+    std::string fullPath_;
+};
+
+class EditorDocument : public SourceDocument {
+public:
+    EditorDocument(ide::Environment& environment, sys::Platform& platform, FileKinds kinds);
+    ~EditorDocument() override;
+    EditorDocument(const EditorDocument&) = delete;
+    EditorDocument& operator=(const EditorDocument&) = delete;
+
+    // Binds to the active document, or to the document with the path (opening it when it is
+    // not open or reopen is set). True only for a C/C++/IDL text document in the active
+    // window; isText tells whether it is a text document there at all.
+    bool Attach(const std::optional<std::string>& path = std::nullopt, bool* isText = nullptr,
+                bool reopen = false);
+
+    bool Save() override;
+    // The file as saved on disk, up to its first NUL; cached until reload is asked for.
+    const std::string& GetText(bool reload = false);
+
+    bool IsSourceFile() const;
+    bool IsHeaderFile() const;
+    bool IsIdlFile() const;
+
+    // 0-based line of the caret.
+    long CaretLine();
+    std::string GetSelectedText(bool selectLineIfEmpty);
+    void InsertText(const std::string& text);
+
+    const ide::Ref<ide::Document>& Document() const { return document_; }
+    const ide::Ref<ide::TextWindow>& TextView() const { return textWindow_; }
+    const ide::Ref<ide::Window>& Window() const { return window_; }
+    const ide::Ref<ide::TextSelection>& Selection() const { return selection_; }
+    ide::Environment& Environment() const { return environment_; }
+
+private:
+    ide::Ref<ide::Document> FindOpenDocument(const std::string& path);
+    void Release();
+
+    ide::Environment& environment_;
+    sys::Platform& platform_;
+    FileKinds kinds_;
+
+    ide::Ref<ide::Document> document_;
+    ide::Ref<ide::TextWindow> textWindow_;
+    ide::Ref<ide::Window> window_;
+    ide::Ref<ide::TextSelection> selection_;
+};
+
+}  // namespace editor
