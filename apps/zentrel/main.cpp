@@ -37,7 +37,6 @@ int main(int argc, char** argv) {
                      "@FILE[:L[:C]] or @FILE:L1:C1-L2:C2 (open, place caret), NAME (run the "
                      "command Zentrel2.NAME), #N (dispatch command number N), ^KEYS (press keys)")
         ->required();
-    runCommand->positionals_at_end();
 
     try {
         zentrel.parse(argc, argv);

@@ -27,10 +27,6 @@ int Usage(std::ostream& errors, const std::string& reason) {
     return kExitUsage;
 }
 
-std::optional<std::string> Environment(const std::string& name) {
-    const char* value = std::getenv(name.c_str());
-    return value ? std::optional<std::string>(value) : std::nullopt;
-}
 
 }  // namespace
 
@@ -50,16 +46,23 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
         return Usage(errors, "--templates is not a readable file: " + *options.templates);
     }
 
-    const std::string profilePath =
-        options.profile ? *options.profile : posix::DefaultProfilePath(Environment);
-    posix::FileProfileStore profile(profilePath, errors);
+    const std::optional<std::filesystem::path> profilePath =
+        options.profile ? std::optional<std::filesystem::path>(*options.profile)
+                        : posix::DefaultProfilePath();
+    if (!profilePath) {
+        return Usage(errors, "no settings profile: give --profile or set ZENTREL_PROFILE or HOME");
+    }
+    posix::FileProfileStore profile(*profilePath, errors);
     posix::AnswerQueue answers(options.answers);
     const bool interactive = isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
     posix::TerminalPlatform platform(answers, errors, std::cin, interactive);
     platform.SetRingBell(isatty(STDERR_FILENO));
 
     auto bench = std::make_shared<workbench::Workbench>();
-    if (options.solution) bench->LoadSolutionDirectory(*options.solution);
+    if (options.solution) {
+        std::string error;
+        if (!bench->LoadSolutionDirectory(*options.solution, error)) return Usage(errors, error);
+    }
 
     host::AddInApp addIn(platform, profile);
     addIn.SetEnvironment(bench);
@@ -99,7 +102,7 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     }
     if (options.json) {
         // Texts are 8-bit; bytes that are not UTF-8 must not make the report fail.
-        out << ToJson(state).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+        out << ToJson(state).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
     } else {
         out << ToText(state);

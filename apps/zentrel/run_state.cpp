@@ -6,8 +6,8 @@ namespace app {
 
 namespace {
 
-nlohmann::json Marks(const std::vector<workbench::Workbench::LineMark>& marks) {
-    nlohmann::json out = nlohmann::json::array();
+nlohmann::ordered_json Marks(const std::vector<workbench::Workbench::LineMark>& marks) {
+    nlohmann::ordered_json out = nlohmann::ordered_json::array();
     for (const auto& mark : marks) out.push_back({{"path", mark.path}, {"line", mark.line}});
     return out;
 }
@@ -24,8 +24,8 @@ void RunState::Capture(const workbench::Workbench& bench, const posix::Recording
     menus = recording.menus;
 }
 
-nlohmann::json MenuToJson(const std::vector<ui::MenuItem>& items) {
-    nlohmann::json out = nlohmann::json::array();
+nlohmann::ordered_json MenuToJson(const std::vector<ui::MenuItem>& items) {
+    nlohmann::ordered_json out = nlohmann::ordered_json::array();
     for (const ui::MenuItem& item : items) {
         if (item.separator) {
             out.push_back({{"separator", true}});
@@ -42,8 +42,8 @@ nlohmann::json MenuToJson(const std::vector<ui::MenuItem>& items) {
     return out;
 }
 
-nlohmann::json ToJson(const RunState& state) {
-    nlohmann::json out;
+nlohmann::ordered_json ToJson(const RunState& state) {
+    nlohmann::ordered_json out;
     if (state.active) {
         out["active"] = {{"path", state.active->path},
                          {"anchor", {state.active->anchorLine, state.active->anchorColumn}},
@@ -51,7 +51,7 @@ nlohmann::json ToJson(const RunState& state) {
     } else {
         out["active"] = nullptr;
     }
-    out["documents"] = nlohmann::json::array();
+    out["documents"] = nlohmann::ordered_json::array();
     for (const auto& document : state.documents) {
         out["documents"].push_back({{"path", document.path}, {"modified", document.modified}});
     }
@@ -61,9 +61,9 @@ nlohmann::json ToJson(const RunState& state) {
     out["clipboard"] = nullptr;
     out["breakpoints"] = Marks(state.breakpoints);
     out["bookmarks"] = Marks(state.bookmarks);
-    out["menus"] = nlohmann::json::array();
+    out["menus"] = nlohmann::ordered_json::array();
     for (const ui::PopupMenu& menu : state.menus) out["menus"].push_back(MenuToJson(menu.Items()));
-    out["dialogs"] = nlohmann::json::array();
+    out["dialogs"] = nlohmann::ordered_json::array();
     return out;
 }
 
@@ -90,6 +90,8 @@ std::string ToText(const RunState& state) {
     for (const auto& mark : state.bookmarks) {
         out << "bookmark: " << mark.path << ':' << mark.line << '\n';
     }
+    for (const ui::PopupMenu& menu : state.menus) out << "menu:\n" << posix::FormatMenu(menu);
+    for (const std::string& message : state.messages) out << "message: " << message << '\n';
     if (state.beeps > 0) out << "beeps: " << state.beeps << '\n';
     return out.str();
 }

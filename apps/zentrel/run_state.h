@@ -24,8 +24,8 @@ struct RunState {
     void Capture(const workbench::Workbench& bench, const posix::Recording& recording);
 };
 
-nlohmann::json ToJson(const RunState& state);
-nlohmann::json MenuToJson(const std::vector<ui::MenuItem>& items);
+nlohmann::ordered_json ToJson(const RunState& state);
+nlohmann::ordered_json MenuToJson(const std::vector<ui::MenuItem>& items);
 std::string ToText(const RunState& state);
 
 }  // namespace app

@@ -4,11 +4,15 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace settings {
 
+// A stored value: a 32-bit number or a text.
+using ProfileValue = std::variant<std::int32_t, std::string>;
+
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
     // A value that is absent or of the other type reads as missing.
     virtual std::optional<std::int32_t> ReadInt(const std::string& section,

@@ -20,6 +20,8 @@ struct Settings {
     int pasteSpace = 0;
     int commentizeStyle = 0;
     int browseShowsClasses = 0;
+
+    bool operator==(const Settings&) const = default;
 };
 
 }  // namespace settings

@@ -1,0 +1,196 @@
+#include "posix/file_profile_store.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "settings/registry.h"
+#include "settings/settings_io.h"
+#include "support/temp_dir.h"
+
+namespace posix {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::TempDir;
+
+const std::string kOptions = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n";
+
+std::vector<std::string> Entries(const fs::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(FileProfileStoreTest, MissingFileIsEmptyAndFirstWriteCreatesIt) {
+    TempDir dir;
+    std::ostringstream errors;
+    FileProfileStore store(dir.Path() / "a/b/Zentrel2.reg", errors);
+    EXPECT_EQ(store.ReadInt("Options", "Paste Space"), std::nullopt);
+    EXPECT_FALSE(fs::exists(dir.Path() / "a"));
+
+    ASSERT_TRUE(store.WriteInt("Options", "Paste Space", 0));
+    ASSERT_TRUE(store.WriteString("Options", "Extensions Source", "cpp\001c\001cc\x01"));
+    EXPECT_EQ(dir.Read("a/b/Zentrel2.reg"),
+              kOptions +
+                  "\"Paste Space\"=dword:00000000\n"
+                  "\"Extensions Source\"=\"cpp\\x01c\\x01cc\\x01\"\n");
+    EXPECT_EQ(Entries(dir.Path() / "a/b"), std::vector<std::string>{"Zentrel2.reg"});
+    EXPECT_EQ(errors.str(), "");
+}
+
+TEST(FileProfileStoreTest, SavedSettingsReadBackFromDisk) {
+    TempDir dir;
+    const fs::path path = dir.Path() / "Zentrel2.reg";
+    const std::string author = "Ann \"Q\" \\ O'Neil\r\n\xc3\xa9";
+    const settings::Settings saved{
+        {"cxx", "c++"}, {}, {"..\\inc\\", "$$(SDK)\\"}, author, 1, 0, 0, 0, 1, 7, 1};
+    {
+        std::ostringstream errors;
+        FileProfileStore store(path, errors);
+        settings::CRegistry registry(store);
+        settings::SaveSettings(registry, saved);
+        ASSERT_TRUE(registry.WriteInt(settings::kSectionClean, "Recursive", -2));
+    }
+    std::ostringstream errors;
+    FileProfileStore reopened(path, errors);
+    settings::CRegistry registry(reopened);
+    settings::Settings loaded;
+    settings::LoadSettings(registry, loaded);
+    EXPECT_TRUE(loaded == saved) << dir.Read("Zentrel2.reg");
+    EXPECT_EQ(reopened.ReadInt(settings::kSectionClean, "Recursive"), -2);
+    EXPECT_EQ(reopened.ReadString(settings::kSectionClean, "Recursive"), std::nullopt);
+    EXPECT_EQ(errors.str(), "");
+}
+
+TEST(FileProfileStoreTest, ReadsCrLfFilesAndKeepsTheirOrderOnRewrite) {
+    TempDir dir;
+    const std::string original =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Windows]\r\n"
+        "\"Browse\"=\"1\\x012\\x013\\x014\"\r\n"
+        "; a note\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\r\n"
+        "\"Paste Space\"=dword:00000001\r\n"
+        "\"Commentize Style\"=dword:00000002\r\n";
+    const fs::path path = dir.Write("p.reg", original);
+    std::ostringstream errors;
+    FileProfileStore store(path, errors);
+    EXPECT_EQ(store.ReadString("Windows", "Browse"), "1\0012\0013\0014");
+    ASSERT_TRUE(store.WriteInt("Options", "Paste Space", 0));
+    ASSERT_TRUE(store.WriteString("Clean", "Directory", "/tmp"));
+    EXPECT_EQ(dir.Read("p.reg"),
+              "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Windows]\n"
+              "\"Browse\"=\"1\\x012\\x013\\x014\"\n\n" +
+                  std::string("[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n") +
+                  "\"Paste Space\"=dword:00000000\n\"Commentize Style\"=dword:00000002\n\n"
+                  "[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Clean]\n"
+                  "\"Directory\"=\"/tmp\"\n");
+    EXPECT_EQ(errors.str(), "");
+}
+
+TEST(FileProfileStoreTest, BadFileIsReportedOnceAndNeverTouched) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string where;
+    } cases[] = {
+        {"not a profile", "[Options]\nx=1\n", ":1: "},
+        {"bad escape", kOptions + "\"A\"=\"ok\"\n\"B\"=\"\\q\"\n", ":5: "},
+        {"binary value", kOptions + "\"A\"=hex:00\n", ":4: "},
+        {"cut off", kOptions + "\"A\"=\"half a val", ":4: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const fs::path path = dir.Write("Zentrel2.reg", c.bytes);
+        std::ostringstream errors;
+        FileProfileStore store(path, errors);
+        EXPECT_EQ(store.ReadString("Options", "A"), std::nullopt);
+        EXPECT_FALSE(store.WriteInt("Options", "A", 1));
+        EXPECT_FALSE(store.WriteString("Windows", "Browse", "0"));
+        EXPECT_FALSE(store.Writable());
+
+        const std::string message = errors.str();
+        EXPECT_EQ(message.find(path.string() + c.where), 0u) << message;
+        EXPECT_NE(message.find("not be saved"), std::string::npos) << message;
+        EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
+        EXPECT_EQ(dir.Read("Zentrel2.reg"), c.bytes);
+        EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"Zentrel2.reg"});
+    }
+}
+
+TEST(FileProfileStoreTest, UnreadableFileIsReportedAndNotReplaced) {
+    TempDir dir;
+    fs::create_directory(dir.Path() / "dir.reg");
+    ASSERT_EQ(mkfifo((dir.Path() / "fifo.reg").c_str(), 0600), 0);
+    for (const char* name : {"dir.reg", "fifo.reg"}) {
+        SCOPED_TRACE(name);
+        std::ostringstream errors;
+        FileProfileStore store(dir.Path() / name, errors);  // must not block on the FIFO
+        EXPECT_FALSE(store.WriteInt("Options", "A", 1));
+        EXPECT_EQ(errors.str().find(store.Path().string() + ": cannot read"), 0u) << errors.str();
+    }
+    EXPECT_TRUE(fs::is_directory(dir.Path() / "dir.reg"));
+    EXPECT_TRUE(fs::is_fifo(dir.Path() / "fifo.reg"));
+}
+
+TEST(FileProfileStoreTest, FailedWriteKeepsFileAndStoreAsTheyWere) {
+    TempDir dir;
+    const std::string original = kOptions + "\"A\"=dword:00000001\n";
+    const fs::path path = dir.Write("Zentrel2.reg", original);
+    std::ostringstream errors;
+    FileProfileStore store(path, errors);
+
+    // File size limit: fails the write itself, and works even where permissions do not bind.
+    struct sigaction ignore = {};
+    struct sigaction previous = {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &previous);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = store.WriteInt("Options", "A", 2);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    sigaction(SIGXFSZ, &previous, nullptr);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(store.ReadInt("Options", "A"), 1);
+    EXPECT_EQ(dir.Read("Zentrel2.reg"), original);
+    EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"Zentrel2.reg"});
+
+    // A directory that cannot be made.
+    std::ostringstream more;
+    FileProfileStore blocked(dir.Path() / "file/sub/Zentrel2.reg", more);
+    dir.Write("file", "x");
+    EXPECT_FALSE(blocked.WriteInt("Options", "A", 1));
+    EXPECT_EQ(more.str(), "");
+}
+
+TEST(FileProfileStoreTest, ReplacementKeepsModeAndSymlink) {
+    TempDir dir;
+    const fs::path real = dir.Write("real/Zentrel2.reg", kOptions);
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::path link = dir.Path() / "link.reg";
+    fs::create_symlink("real/Zentrel2.reg", link);
+    std::ostringstream errors;
+    FileProfileStore store(link, errors);
+    ASSERT_TRUE(store.WriteInt("Options", "A", 3));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(dir.Read("real/Zentrel2.reg"), kOptions + "\"A\"=dword:00000003\n");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Entries(dir.Path() / "real"), std::vector<std::string>{"Zentrel2.reg"});
+}
+
+}  // namespace
+}  // namespace posix

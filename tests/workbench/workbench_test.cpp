@@ -1,0 +1,219 @@
+#include "workbench/workbench.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <tuple>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+class WorkbenchTest : public ::testing::Test {
+  protected:
+    ide::Ref<ide::Document> Open(const std::string& name, const std::string& bytes) {
+        std::string error;
+        ide::Ref<ide::Document> document = bench_.OpenFile(dir_.Write(name, bytes).string(), error);
+        EXPECT_TRUE(document) << error;
+        return document;
+    }
+    static ide::TextSelection& SelectionOf(ide::Document& document) {
+        return *document.ActiveWindow()->Object()->Selection();
+    }
+
+    testing_support::TempDir dir_;
+    workbench::Workbench bench_;
+};
+
+TEST_F(WorkbenchTest, StartsEmpty) {
+    EXPECT_FALSE(bench_.ActiveDocument());
+    EXPECT_FALSE(bench_.ActiveWindow());
+    EXPECT_FALSE(bench_.ActiveCaret());
+    EXPECT_FALSE(bench_.GetSolution());
+    EXPECT_EQ(bench_.GetDocuments()->Count(), 0);
+    EXPECT_EQ(bench_.Version(), "8.0");
+    EXPECT_EQ(bench_.RegistryRoot(), "Software\\Microsoft\\VisualStudio\\8.0");
+    EXPECT_FALSE(bench_.SuppressUI());
+    EXPECT_TRUE(bench_.SetSuppressUI(true));
+    EXPECT_TRUE(bench_.SuppressUI());
+}
+
+TEST_F(WorkbenchTest, OpensEachFileOnce) {
+    ide::Ref<ide::Document> a = Open("src/a.cpp", "int a;\n");
+    ide::Ref<ide::Document> b = Open("src/b.h", "int b;\n");
+    EXPECT_EQ(bench_.ActiveDocument(), b);
+
+    std::string other = (dir_.Path() / "src" / "." / ".." / "src" / "a.cpp").string();
+    ide::Ref<ide::Document> again = bench_.GetDocuments()->Open(other, "Auto", false);
+    EXPECT_EQ(again, a);
+    EXPECT_EQ(bench_.ActiveDocument(), a);
+    EXPECT_EQ(bench_.GetDocuments()->Count(), 2);
+    EXPECT_EQ(bench_.GetDocuments()->Item(2), b);
+    EXPECT_FALSE(bench_.GetDocuments()->Item(3));
+    EXPECT_EQ(a->FullName(), (dir_.Path() / "src" / "a.cpp").string());
+}
+
+TEST_F(WorkbenchTest, RefusesWhatItCannotRead) {
+    std::string error;
+    EXPECT_FALSE(bench_.OpenFile((dir_.Path() / "missing.cpp").string(), error));
+    EXPECT_NE(error.find("cannot read "), std::string::npos);
+    EXPECT_NE(error.find("missing.cpp: "), std::string::npos);
+
+    std::filesystem::create_directory(dir_.Path() / "folder");
+    EXPECT_FALSE(bench_.GetDocuments()->Open((dir_.Path() / "folder").string(), "Auto", false));
+    EXPECT_FALSE(bench_.OpenFile("", error));
+    EXPECT_EQ(bench_.GetDocuments()->Count(), 0);
+}
+
+TEST_F(WorkbenchTest, WindowOfTheActiveDocument) {
+    ide::Ref<ide::Document> a = Open("a.cpp", "");
+    ide::Ref<ide::Document> b = Open("b.cpp", "");
+    ide::Ref<ide::Window> window = a->ActiveWindow();
+    EXPECT_EQ(window->Type(), ide::kDocumentWindow);
+    EXPECT_EQ(a->GetWindows()->Count(), 1);
+    EXPECT_EQ(a->Type(), "Text");
+    EXPECT_EQ(window->Object()->Selection(), window->Object()->Selection());
+
+    EXPECT_FALSE(bench_.ActiveWindow()->IsSameObject(*window));
+    EXPECT_TRUE(bench_.Activate(a));
+    EXPECT_TRUE(bench_.ActiveWindow()->IsSameObject(*window));
+    EXPECT_FALSE(bench_.Activate(nullptr));
+}
+
+TEST_F(WorkbenchTest, LanguageFollowsTheExtension) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a.cpp", "C/C++"}, {"a.C", "C/C++"},        {"a.Hxx", "C/C++"},         {"a.inl", "C/C++"},
+        {"a.idl", "C/C++"}, {"a.txt", "Plain Text"}, {"Makefile", "Plain Text"},
+    };
+    for (const auto& [name, language] : cases) {
+        EXPECT_EQ(Open(name, "")->Language(), language) << name;
+    }
+    ide::Ref<ide::Document> text = Open("notes.txt", "");
+    EXPECT_TRUE(text->SetLanguage("C/C++"));
+    EXPECT_EQ(text->Language(), "C/C++");
+}
+
+TEST_F(WorkbenchTest, SavesExactBytes) {
+    const std::string original = "one\r\ntwo\nthree\rfour";
+    ide::Ref<ide::Document> document = Open("mixed.cpp", original);
+    EXPECT_TRUE(document->Saved());
+    SelectionOf(*document).EndOfDocument(false);
+    SelectionOf(*document).Insert("\n5", ide::kInsertKeepEnd);
+    EXPECT_FALSE(document->Saved());
+    EXPECT_EQ(dir_.Read("mixed.cpp"), original);
+
+    EXPECT_EQ(document->Save(document->FullName()), ide::kSaveSucceeded);
+    EXPECT_TRUE(document->Saved());
+    EXPECT_EQ(dir_.Read("mixed.cpp"), original + "\r\n5");
+
+    SelectionOf(*document).Insert("!", ide::kInsertKeepEnd);
+    EXPECT_EQ(document->Save((dir_.Path() / "no" / "dir.cpp").string()), 0);
+    EXPECT_EQ(document->Save((dir_.Path() / "copy.cpp").string()), ide::kSaveSucceeded);
+    EXPECT_EQ(dir_.Read("copy.cpp"), original + "\r\n5!");
+    EXPECT_FALSE(document->Saved());  // its own file is still behind
+}
+
+TEST_F(WorkbenchTest, WritesBackOnlyModifiedDocuments) {
+    ide::Ref<ide::Document> edited = Open("edited.cpp", "a\n");
+    ide::Ref<ide::Document> untouched = Open("untouched.cpp", "b\n");
+    SelectionOf(*edited).Insert("x", ide::kInsertKeepEnd);
+    dir_.Write("untouched.cpp", "changed outside\n");
+
+    auto states = bench_.DocumentStates();
+    ASSERT_EQ(states.size(), 2u);
+    EXPECT_EQ(states[0].path, edited->FullName());
+    EXPECT_TRUE(states[0].modified);
+    EXPECT_FALSE(states[1].modified);
+
+    std::string error;
+    EXPECT_TRUE(bench_.WriteBack(error)) << error;
+    EXPECT_EQ(dir_.Read("edited.cpp"), "xa\n");
+    EXPECT_EQ(dir_.Read("untouched.cpp"), "changed outside\n");
+    EXPECT_FALSE(bench_.DocumentStates()[0].modified);
+}
+
+TEST_F(WorkbenchTest, WriteBackReportsWhatItCannotWrite) {
+    ide::Ref<ide::Document> gone = Open("gone/a.cpp", "a\n");
+    ide::Ref<ide::Document> kept = Open("b.cpp", "b\n");
+    SelectionOf(*gone).Insert("x", ide::kInsertKeepEnd);
+    SelectionOf(*kept).Insert("y", ide::kInsertKeepEnd);
+    std::filesystem::remove_all(dir_.Path() / "gone");
+
+    std::string error;
+    EXPECT_FALSE(bench_.WriteBack(error));
+    EXPECT_EQ(error.rfind("cannot write " + gone->FullName() + ": ", 0), 0u) << error;
+    EXPECT_EQ(dir_.Read("b.cpp"), "yb\n");
+    EXPECT_FALSE(gone->Saved());
+}
+
+TEST_F(WorkbenchTest, SelectionByLineAndColumn) {
+    ide::Ref<ide::Document> document = Open("a.cpp", "ab\r\ncde\n");
+    std::string error;
+    EXPECT_TRUE(bench_.SetSelection(document, 2, 4, 1, 2, error)) << error;
+    auto caret = bench_.ActiveCaret();
+    ASSERT_TRUE(caret);
+    EXPECT_EQ(caret->path, document->FullName());
+    EXPECT_EQ(
+        std::tie(caret->anchorLine, caret->anchorColumn, caret->caretLine, caret->caretColumn),
+        std::make_tuple(2L, 4L, 1L, 2L));
+    EXPECT_EQ(SelectionOf(*document).Text(), "b\r\ncde");
+
+    EXPECT_FALSE(bench_.SetSelection(document, 1, 4, 1, 1, error));
+    EXPECT_NE(error.find("line 1, column 4"), std::string::npos) << error;
+    EXPECT_FALSE(bench_.SetSelection(document, 1, 1, 4, 1, error));
+    EXPECT_EQ(bench_.ActiveCaret()->anchorLine, 2);
+}
+
+TEST_F(WorkbenchTest, EditorProperties) {
+    EXPECT_FALSE(bench_.GetProperties("TextEditor", "Basic"));
+    EXPECT_FALSE(bench_.GetProperties("Environment", "C/C++"));
+    ide::Ref<ide::Properties> page = bench_.GetProperties("TextEditor", "C/C++");
+    ASSERT_EQ(page->Count(), 2);
+    EXPECT_EQ(page->Item(1)->Name(), "TabSize");
+    EXPECT_EQ(page->Item(1)->GetValue(), ide::Value(4L));
+    EXPECT_EQ(page->Item(2)->Name(), "InsertTabs");
+    EXPECT_EQ(page->Item(2)->GetValue(), ide::Value(true));
+    EXPECT_FALSE(page->Item(3));
+
+    EXPECT_TRUE(bench_.RemoveEditorProperty("TabSize"));
+    EXPECT_FALSE(bench_.RemoveEditorProperty("TabSize"));
+    bench_.SetEditorProperty("InsertTabs", false);
+    ASSERT_EQ(page->Count(), 1);
+    EXPECT_EQ(page->Item(1)->GetValue(), ide::Value(false));
+
+    // Without a usable tab size the editor keeps its default.
+    ide::Ref<ide::Document> document = Open("t.cpp", "\tx");
+    SelectionOf(*document).EndOfLine(false);
+    EXPECT_EQ(SelectionOf(*document).ActivePoint()->displayColumn, 6);
+    bench_.SetEditorProperty("TabSize", 0L);
+    EXPECT_EQ(SelectionOf(*document).ActivePoint()->displayColumn, 6);
+}
+
+TEST_F(WorkbenchTest, Breakpoints) {
+    ide::Ref<ide::Breakpoints> breakpoints = bench_.GetDebugger()->GetBreakpoints();
+    ide::BreakpointRequest request;
+    request.file = (dir_.Path() / "sub" / ".." / "a.cpp").string();
+    request.line = 3;
+    ide::Ref<ide::BreakpointList> made = breakpoints->Add(request);
+    ASSERT_TRUE(made);
+    ASSERT_EQ(made->Count(), 1);
+    request.line = 9;
+    breakpoints->Add(request)->Item(1)->SetEnabled(true);
+
+    request.file.clear();
+    EXPECT_FALSE(breakpoints->Add(request));
+    EXPECT_EQ(breakpoints->Count(), 2);
+
+    auto list = bench_.BreakpointList();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].path, (dir_.Path() / "a.cpp").string());
+    EXPECT_EQ(list[0].line, 3);
+    EXPECT_FALSE(list[0].enabled);
+    EXPECT_TRUE(list[1].enabled);
+
+    bench_.SetDebuggerAvailable(false);
+    EXPECT_FALSE(bench_.GetDebugger());
+}
+
+}  // namespace
