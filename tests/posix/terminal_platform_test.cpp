@@ -1,0 +1,86 @@
+#include "posix/terminal_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace posix {
+namespace {
+
+ui::PopupMenu SampleMenu() {
+    ui::MenuItem greyed = ui::MenuItem::Command(2, "&Greyed");
+    greyed.enabled = false;
+    return ui::PopupMenu({ui::MenuItem::Command(1, "&One\tCTRL+1"), ui::MenuItem::Separator(),
+                          greyed,
+                          ui::MenuItem::Popup("More", {ui::MenuItem::Command(7, "Seven")})});
+}
+
+struct Terminal {
+    AnswerQueue answers;
+    std::ostringstream errors;
+    std::istringstream input;
+    TerminalPlatform platform;
+
+    Terminal(std::vector<std::string> given, std::string typed = "", bool interactive = false)
+        : answers(std::move(given)),
+          input(std::move(typed)),
+          platform(answers, errors, input, interactive) {}
+};
+
+TEST(TerminalPlatformTest, MenusTakeAnEnabledItemNumberElseAreDismissed) {
+    struct Case {
+        std::vector<std::string> answers;
+        int chosen;
+    } cases[] = {
+        {{"1"}, 1}, {{"7"}, 7}, {{"2"}, 0}, {{"3"}, 0}, {{"x1"}, 0},
+        {{"1x"}, 0}, {{""}, 0},  {{}, 0},    {{"0"}, 0},
+    };
+    for (const Case& c : cases) {
+        Terminal terminal(c.answers);
+        const std::string shown = c.answers.empty() ? "(none)" : c.answers[0];
+        EXPECT_EQ(terminal.platform.TrackPopupMenu(SampleMenu()), c.chosen) << shown;
+        EXPECT_EQ(terminal.platform.Recorded().menus.size(), 1u);
+    }
+}
+
+TEST(TerminalPlatformTest, AnswersAreConsumedInOrderThenTheTerminalIsAsked) {
+    Terminal terminal({"1", "yes"}, "7\nno\n", true);
+    EXPECT_EQ(terminal.platform.TrackPopupMenu(SampleMenu()), 1);
+    EXPECT_EQ(terminal.platform.MessageBox("Delete?", "Zentrel", sys::kYesNo), sys::kAnswerYes);
+    EXPECT_EQ(terminal.platform.TrackPopupMenu(SampleMenu()), 7);
+    EXPECT_NE(terminal.errors.str().find("Seven"), std::string::npos);
+    EXPECT_EQ(terminal.platform.MessageBox("Delete?", "Zentrel", sys::kYesNo), sys::kAnswerNo);
+    // Input exhausted: the safe answer.
+    EXPECT_EQ(terminal.platform.MessageBox("Delete?", "Zentrel", sys::kYesNo), sys::kAnswerNo);
+    EXPECT_EQ(terminal.platform.TrackPopupMenu(SampleMenu()), 0);
+}
+
+TEST(TerminalPlatformTest, RecordsMessagesAndBeepsAndPrintsMessages) {
+    Terminal terminal({});
+    EXPECT_EQ(terminal.platform.MessageBox("Can't get DLL path.", "Zentrel", sys::kOk),
+              sys::kAnswerOk);
+    terminal.platform.Beep();
+    terminal.platform.Beep();
+    EXPECT_EQ(terminal.platform.Recorded().messages,
+              std::vector<std::string>{"Can't get DLL path."});
+    EXPECT_EQ(terminal.platform.Recorded().beeps, 2);
+    EXPECT_EQ(terminal.errors.str(), "Zentrel: Can't get DLL path.\n");
+}
+
+TEST(TerminalPlatformTest, ReadsFilesAsRawBytesAndRefusesDirectories) {
+    Terminal terminal({});
+    const std::string path = testing::TempDir() + "zentrel-raw.bin";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << std::string("a\r\nb\0c", 6);
+    }
+    EXPECT_EQ(terminal.platform.ReadFile(path), std::string("a\r\nb\0c", 6));
+    EXPECT_EQ(terminal.platform.ReadFile(testing::TempDir()), std::nullopt);
+    EXPECT_EQ(terminal.platform.ReadFile(path + ".missing"), std::nullopt);
+    std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace posix
