@@ -8,7 +8,9 @@ namespace {
 
 constexpr const char* kVersionText = "zentrel " ZENTREL_VERSION;
 
-void AddVersion(CLI::App& command) { command.set_version_flag("--version", kVersionText); }
+void AddVersion(CLI::App& command) {
+    command.set_version_flag("--version", kVersionText);
+}
 
 }  // namespace
 
@@ -44,6 +46,7 @@ int main(int argc, char** argv) {
         const int status = zentrel.exit(error);
         return status == 0 ? 0 : app::kExitUsage;
     }
-    if (runCommand->parsed()) return app::RunSteps(run, std::cout, std::cerr);
+    if (runCommand->parsed())
+        return app::RunSteps(run, std::cout, std::cerr);
     return app::kExitUsage;
 }

@@ -27,7 +27,6 @@ int Usage(std::ostream& errors, const std::string& reason) {
     return kExitUsage;
 }
 
-
 }  // namespace
 
 int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors) {
@@ -36,7 +35,8 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     for (const std::string& text : options.steps) {
         std::string error;
         std::optional<Step> step = ParseStep(text, error);
-        if (!step) return Usage(errors, error);
+        if (!step)
+            return Usage(errors, error);
         steps.push_back(std::move(*step));
     }
     if (options.solution && !std::filesystem::is_directory(*options.solution)) {
@@ -61,7 +61,8 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     auto bench = std::make_shared<workbench::Workbench>();
     if (options.solution) {
         std::string error;
-        if (!bench->LoadSolutionDirectory(*options.solution, error)) return Usage(errors, error);
+        if (!bench->LoadSolutionDirectory(*options.solution, error))
+            return Usage(errors, error);
     }
 
     host::AddInApp addIn(platform, profile);
@@ -74,13 +75,15 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
         if (const auto* open = std::get_if<OpenStep>(&step)) {
             std::string error;
             ide::Ref<ide::Document> document = bench->OpenFile(open->path, error);
-            if (!document) return Usage(errors, error);
+            if (!document)
+                return Usage(errors, error);
             if (!bench->SetSelection(document, open->anchorLine, open->anchorColumn,
                                      open->caretLine, open->caretColumn, error)) {
                 return Usage(errors, error);
             }
         } else if (const auto* name = std::get_if<NameStep>(&step)) {
-            state.handled.push_back(host::Exec(commands, std::string(host::kCommandPrefix) + name->name,
+            state.handled.push_back(host::Exec(commands,
+                                               std::string(host::kCommandPrefix) + name->name,
                                                host::kExecOptionDoDefault));
         } else if (const auto* number = std::get_if<NumberStep>(&step)) {
             if (!commands.Dispatch(number->number)) {

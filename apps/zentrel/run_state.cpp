@@ -8,7 +8,8 @@ namespace {
 
 nlohmann::ordered_json Marks(const std::vector<workbench::Workbench::LineMark>& marks) {
     nlohmann::ordered_json out = nlohmann::ordered_json::array();
-    for (const auto& mark : marks) out.push_back({{"path", mark.path}, {"line", mark.line}});
+    for (const auto& mark : marks)
+        out.push_back({{"path", mark.path}, {"line", mark.line}});
     return out;
 }
 
@@ -62,7 +63,8 @@ nlohmann::ordered_json ToJson(const RunState& state) {
     out["breakpoints"] = Marks(state.breakpoints);
     out["bookmarks"] = Marks(state.bookmarks);
     out["menus"] = nlohmann::ordered_json::array();
-    for (const ui::PopupMenu& menu : state.menus) out["menus"].push_back(MenuToJson(menu.Items()));
+    for (const ui::PopupMenu& menu : state.menus)
+        out["menus"].push_back(MenuToJson(menu.Items()));
     out["dialogs"] = nlohmann::ordered_json::array();
     return out;
 }
@@ -90,9 +92,12 @@ std::string ToText(const RunState& state) {
     for (const auto& mark : state.bookmarks) {
         out << "bookmark: " << mark.path << ':' << mark.line << '\n';
     }
-    for (const ui::PopupMenu& menu : state.menus) out << "menu:\n" << posix::FormatMenu(menu);
-    for (const std::string& message : state.messages) out << "message: " << message << '\n';
-    if (state.beeps > 0) out << "beeps: " << state.beeps << '\n';
+    for (const ui::PopupMenu& menu : state.menus)
+        out << "menu:\n" << posix::FormatMenu(menu);
+    for (const std::string& message : state.messages)
+        out << "message: " << message << '\n';
+    if (state.beeps > 0)
+        out << "beeps: " << state.beeps << '\n';
     return out.str();
 }
 

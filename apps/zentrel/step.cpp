@@ -9,7 +9,8 @@ namespace app {
 namespace {
 
 bool ParseNumber(const std::string& text, long& out) {
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
     return error == std::errc() && end == text.data() + text.size();
 }
@@ -51,10 +52,12 @@ std::optional<Step> ParseOpen(const std::string& body, std::string& error) {
 }
 
 bool IsCommandName(const std::string& text) {
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     for (char c : text) {
         const auto u = static_cast<unsigned char>(c);
-        if (!std::isalnum(u) && c != '_' && c != '.') return false;
+        if (!std::isalnum(u) && c != '_' && c != '.')
+            return false;
     }
     return true;
 }
@@ -66,7 +69,8 @@ std::optional<Step> ParseStep(const std::string& text, std::string& error) {
         error = "empty step";
         return std::nullopt;
     }
-    if (text[0] == '@') return ParseOpen(text.substr(1), error);
+    if (text[0] == '@')
+        return ParseOpen(text.substr(1), error);
     if (text[0] == '#') {
         long number = 0;
         if (!ParseNumber(text.substr(1), number) || number < 0 || number > 0xFFFF) {

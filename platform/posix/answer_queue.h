@@ -10,20 +10,21 @@
 namespace posix {
 
 class AnswerQueue {
-public:
+  public:
     AnswerQueue() = default;
     explicit AnswerQueue(std::vector<std::string> answers)
         : answers_(answers.begin(), answers.end()) {}
 
     std::optional<std::string> Next() {
-        if (answers_.empty()) return std::nullopt;
+        if (answers_.empty())
+            return std::nullopt;
         std::string answer = std::move(answers_.front());
         answers_.pop_front();
         return answer;
     }
     bool Empty() const { return answers_.empty(); }
 
-private:
+  private:
     std::deque<std::string> answers_;
 };
 

@@ -1,11 +1,11 @@
 #include "posix/terminal_platform.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
 #include <sstream>
-#include <filesystem>
 #include <system_error>
 
 namespace posix {
@@ -37,9 +37,8 @@ void FormatItems(const std::vector<ui::MenuItem>& items, int depth, std::ostring
             // Menus nest only as deep as the code that builds them.
             FormatItems(item.submenu, depth + 1, out);
         } else {
-            out << indent << (item.enabled ? "  " : "  (") << item.number << ' '
-                << Plain(item.text) << (item.enabled ? "" : ")") << (item.isDefault ? " *" : "")
-                << '\n';
+            out << indent << (item.enabled ? "  " : "  (") << item.number << ' ' << Plain(item.text)
+                << (item.enabled ? "" : ")") << (item.isDefault ? " *" : "") << '\n';
         }
     }
 }
@@ -51,16 +50,19 @@ bool IsChoosable(const ui::PopupMenu& menu, int number) {
 
 }  // namespace
 
-TerminalPlatform::TerminalPlatform(AnswerQueue& answers, std::ostream& errors,
-                                   std::istream& input, bool interactive)
+TerminalPlatform::TerminalPlatform(AnswerQueue& answers, std::ostream& errors, std::istream& input,
+                                   bool interactive)
     : answers_(answers), errors_(errors), input_(input), interactive_(interactive) {}
 
 std::optional<std::string> TerminalPlatform::Ask(const std::string& prompt) {
-    if (std::optional<std::string> answer = answers_.Next()) return answer;
-    if (!interactive_) return std::nullopt;
+    if (std::optional<std::string> answer = answers_.Next())
+        return answer;
+    if (!interactive_)
+        return std::nullopt;
     errors_ << prompt << std::flush;
     std::string line;
-    if (!std::getline(input_, line)) return std::nullopt;
+    if (!std::getline(input_, line))
+        return std::nullopt;
     return line;
 }
 
@@ -76,22 +78,26 @@ int TerminalPlatform::MessageBox(const std::string& text, const std::string& cap
     if (buttons == sys::kOkCancel) {
         const std::optional<std::string> answer = Ask("[ok/cancel] ");
         return answer && (*answer == "ok" || *answer == "yes") ? sys::kAnswerOk
-                                                                : sys::kAnswerCancel;
+                                                               : sys::kAnswerCancel;
     }
     return sys::kAnswerOk;
 }
 
 void TerminalPlatform::Beep() {
     ++recording_.beeps;
-    if (ringBell_) errors_ << '\a' << std::flush;
+    if (ringBell_)
+        errors_ << '\a' << std::flush;
 }
 
 int TerminalPlatform::TrackPopupMenu(const ui::PopupMenu& menu) {
     recording_.menus.push_back(menu);
-    if (answers_.Empty() && !interactive_) return 0;
-    if (interactive_ && answers_.Empty()) errors_ << FormatMenu(menu);
+    if (answers_.Empty() && !interactive_)
+        return 0;
+    if (interactive_ && answers_.Empty())
+        errors_ << FormatMenu(menu);
     const std::optional<std::string> answer = Ask("item number (empty to dismiss): ");
-    if (!answer || answer->empty()) return 0;
+    if (!answer || answer->empty())
+        return 0;
     char* end = nullptr;
     const long number = std::strtol(answer->c_str(), &end, 10);
     if (end == answer->c_str() || *end != '\0') {
@@ -99,21 +105,25 @@ int TerminalPlatform::TrackPopupMenu(const ui::PopupMenu& menu) {
         return 0;
     }
     // A greyed or absent item cannot be chosen in a real menu either.
-    if (number == 0 || !IsChoosable(menu, static_cast<int>(number))) return 0;
+    if (number == 0 || !IsChoosable(menu, static_cast<int>(number)))
+        return 0;
     return static_cast<int>(number);
 }
 
 std::optional<std::string> TerminalPlatform::GetEnvironmentVariable(const std::string& name) {
     const char* value = std::getenv(name.c_str());
-    if (value == nullptr) return std::nullopt;
+    if (value == nullptr)
+        return std::nullopt;
     return std::string(value);
 }
 
 std::optional<std::string> TerminalPlatform::ReadFile(const std::string& path) {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return std::nullopt;
+    if (std::filesystem::is_directory(path, error))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();

@@ -21,7 +21,7 @@ struct Recording {
 };
 
 class TerminalPlatform : public sys::Platform {
-public:
+  public:
     // interactive: whether questions left unanswered may be put to the user on `input`.
     TerminalPlatform(AnswerQueue& answers, std::ostream& errors, std::istream& input,
                      bool interactive);
@@ -39,7 +39,7 @@ public:
     // A terminal bell on beeps; off for pipes and tests.
     void SetRingBell(bool ring) { ringBell_ = ring; }
 
-private:
+  private:
     std::optional<std::string> Ask(const std::string& prompt);
 
     AnswerQueue& answers_;

@@ -12,15 +12,18 @@ void RunCommand(sys::Platform& platform, bool waitCursor, const std::function<vo
     std::optional<std::string> message;
     {
         std::optional<sys::WaitCursor> cursor;
-        if (waitCursor) cursor.emplace(platform);
+        if (waitCursor)
+            cursor.emplace(platform);
         try {
             command();
         } catch (const CommandAbort& abort) {
-            if (const std::string* text = std::get_if<std::string>(&abort.reason)) message = *text;
+            if (const std::string* text = std::get_if<std::string>(&abort.reason))
+                message = *text;
         }
     }
     // The box comes after the cursor is back, so the user does not wait at an hourglass.
-    if (message) ShowMessage(platform, *message);
+    if (message)
+        ShowMessage(platform, *message);
 }
 
 }  // namespace editor

@@ -17,19 +17,19 @@ struct FileKinds {
 };
 
 class SourceDocument {
-public:
+  public:
     virtual ~SourceDocument() = default;
     virtual bool Save() = 0;
 
     const std::string& FullPath() const { return fullPath_; }
 
-protected:
+  protected:
     std::optional<std::string> cachedText_;
     std::string fullPath_;
 };
 
 class EditorDocument : public SourceDocument {
-public:
+  public:
     EditorDocument(ide::Environment& environment, sys::Platform& platform, FileKinds kinds);
     ~EditorDocument() override;
     EditorDocument(const EditorDocument&) = delete;
@@ -60,7 +60,7 @@ public:
     const ide::Ref<ide::TextSelection>& Selection() const { return selection_; }
     ide::Environment& Environment() const { return environment_; }
 
-private:
+  private:
     ide::Ref<ide::Document> FindOpenDocument(const std::string& path);
     void Release();
 

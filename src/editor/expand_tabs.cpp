@@ -4,14 +4,16 @@ namespace editor {
 
 std::optional<TabRules> ReadTabRules(ide::Environment& environment) {
     ide::Ref<ide::Properties> properties = environment.GetProperties("TextEditor", "C/C++");
-    if (!properties) return std::nullopt;
+    if (!properties)
+        return std::nullopt;
     TabRules rules;
     bool haveSize = false;
     bool haveInsertTabs = false;
     const long count = properties->Count();
     for (long i = 1; i <= count; ++i) {
         ide::Ref<ide::Property> property = properties->Item(i);
-        if (!property) continue;
+        if (!property)
+            continue;
         const std::string name = property->Name();
         const ide::Value value = property->GetValue();
         if (name == "TabSize") {
@@ -29,7 +31,8 @@ std::optional<TabRules> ReadTabRules(ide::Environment& environment) {
             }
         }
     }
-    if (!haveSize || !haveInsertTabs) return std::nullopt;
+    if (!haveSize || !haveInsertTabs)
+        return std::nullopt;
     return rules;
 }
 
@@ -39,7 +42,8 @@ std::string ExpandTabsTo(const std::string& text, long tabSize) {
     long column = 0;
     for (char c : text) {
         if (c == '\t') {
-            if (tabSize <= 0) continue;
+            if (tabSize <= 0)
+                continue;
             const long n = tabSize - column % tabSize;
             out.append(static_cast<std::size_t>(n), ' ');
             column += n;
@@ -56,7 +60,8 @@ std::string ExpandTabsTo(const std::string& text, long tabSize) {
 
 std::string ExpandTabs(ide::Environment& environment, const std::string& text) {
     const std::optional<TabRules> rules = ReadTabRules(environment);
-    if (!rules || rules->insertTabs) return text;
+    if (!rules || rules->insertTabs)
+        return text;
     return ExpandTabsTo(text, rules->tabSize);
 }
 

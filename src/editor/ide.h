@@ -18,7 +18,7 @@ using Ref = std::shared_ptr<T>;
 using Value = std::variant<std::monostate, bool, long, std::string>;
 
 class Property {
-public:
+  public:
     virtual ~Property() = default;
     virtual std::string Name() = 0;
     virtual Value GetValue() = 0;
@@ -26,7 +26,7 @@ public:
 };
 
 class Properties {
-public:
+  public:
     virtual ~Properties() = default;
     virtual long Count() = 0;
     virtual Ref<Property> Item(long index) = 0;  // 1-based
@@ -54,7 +54,7 @@ enum FindOptions : long {
 inline constexpr long kInsertKeepEnd = 1;
 
 class TextSelection {
-public:
+  public:
     virtual ~TextSelection() = default;
     virtual std::string Text() = 0;
     virtual bool SetText(const std::string& text) = 0;
@@ -90,7 +90,7 @@ public:
 
 // The IDE's text-window interface {2FC54DC9-922B-44EB-8CC0-BA182584DC4B}.
 class TextWindow {
-public:
+  public:
     virtual ~TextWindow() = default;
     virtual Ref<TextSelection> Selection() = 0;
 };
@@ -98,7 +98,7 @@ public:
 inline constexpr long kDocumentWindow = 16;
 
 class Window {
-public:
+  public:
     virtual ~Window() = default;
     virtual long Type() = 0;
     // The window's object queried for the text-window interface; empty when it has none.
@@ -108,7 +108,7 @@ public:
 };
 
 class Windows {
-public:
+  public:
     virtual ~Windows() = default;
     virtual long Count() = 0;
 };
@@ -116,7 +116,7 @@ public:
 inline constexpr long kSaveSucceeded = 1;
 
 class Document {
-public:
+  public:
     virtual ~Document() = default;
     virtual std::string FullName() = 0;
     virtual std::string Type() = 0;
@@ -130,7 +130,7 @@ public:
 };
 
 class Documents {
-public:
+  public:
     virtual ~Documents() = default;
     virtual long Count() = 0;
     virtual Ref<Document> Item(long index) = 0;  // 1-based
@@ -149,14 +149,14 @@ class Project;
 class ProjectItem;
 
 class ProjectItems {
-public:
+  public:
     virtual ~ProjectItems() = default;
     virtual long Count() = 0;
     virtual Ref<ProjectItem> Item(long index) = 0;  // 1-based
 };
 
 class ProjectItem {
-public:
+  public:
     virtual ~ProjectItem() = default;
     virtual std::string Kind() = 0;
     virtual std::string FileNames(short index) = 0;
@@ -165,7 +165,7 @@ public:
 };
 
 class Project {
-public:
+  public:
     virtual ~Project() = default;
     virtual std::string Name() = 0;
     virtual std::string FullName() = 0;
@@ -173,27 +173,27 @@ public:
 };
 
 class Projects {
-public:
+  public:
     virtual ~Projects() = default;
     virtual long Count() = 0;
     virtual Ref<Project> Item(long index) = 0;  // 1-based
 };
 
 class Solution {
-public:
+  public:
     virtual ~Solution() = default;
     virtual std::string FullName() = 0;
     virtual Ref<Projects> GetProjects() = 0;
 };
 
 class Breakpoint {
-public:
+  public:
     virtual ~Breakpoint() = default;
     virtual bool SetEnabled(bool enabled) = 0;
 };
 
 class BreakpointList {
-public:
+  public:
     virtual ~BreakpointList() = default;
     virtual long Count() = 0;
     virtual Ref<Breakpoint> Item(long index) = 0;  // 1-based
@@ -216,25 +216,24 @@ struct BreakpointRequest {
 };
 
 class Breakpoints : public BreakpointList {
-public:
+  public:
     // The breakpoints created, or empty when the IDE made none.
     virtual Ref<BreakpointList> Add(const BreakpointRequest& request) = 0;
 };
 
 class Debugger {
-public:
+  public:
     virtual ~Debugger() = default;
     virtual Ref<Breakpoints> GetBreakpoints() = 0;
 };
 
 class Environment {
-public:
+  public:
     virtual ~Environment() = default;
     virtual Ref<Document> ActiveDocument() = 0;
     virtual Ref<Documents> GetDocuments() = 0;
     virtual Ref<Window> ActiveWindow() = 0;
-    virtual Ref<Properties> GetProperties(const std::string& category,
-                                          const std::string& page) = 0;
+    virtual Ref<Properties> GetProperties(const std::string& category, const std::string& page) = 0;
     virtual Ref<Solution> GetSolution() = 0;
     virtual Ref<Debugger> GetDebugger() = 0;
     virtual std::string Version() = 0;

@@ -24,7 +24,8 @@ ide::Ref<ide::ProjectItems> ChildItems(ide::ProjectItem& item, const std::string
 }  // namespace
 
 void CollectProjectFiles(const ide::Ref<ide::ProjectItems>& items, std::vector<std::string>& out) {
-    if (!items) return;
+    if (!items)
+        return;
     // An explicit stack: the IDE's tree may be as deep as the user's folders are.
     std::vector<Level> stack;
     stack.push_back({items, 1, items->Count()});
@@ -35,11 +36,13 @@ void CollectProjectFiles(const ide::Ref<ide::ProjectItems>& items, std::vector<s
             continue;
         }
         ide::Ref<ide::ProjectItem> item = level.items->Item(level.next++);
-        if (!item) continue;
+        if (!item)
+            continue;
         const std::string kind = item->Kind();
         if (kind == ide::kItemPhysicalFile) {
             std::string path = item->FileNames(0);
-            if (!path.empty()) out.push_back(std::move(path));
+            if (!path.empty())
+                out.push_back(std::move(path));
             continue;
         }
         ide::Ref<ide::ProjectItems> children = ChildItems(*item, kind);

@@ -12,13 +12,15 @@ PathParts SplitPath(const std::string& path, PathStyle style) {
     }
     const std::size_t nameStart = dirEnd == std::string::npos ? 0 : dirEnd + 1;
     std::size_t dot = path.rfind('.');
-    if (dot != std::string::npos && dot < nameStart) dot = std::string::npos;
+    if (dot != std::string::npos && dot < nameStart)
+        dot = std::string::npos;
 
     PathParts parts;
     parts.directory = path.substr(0, nameStart);
     parts.baseName =
         path.substr(nameStart, dot == std::string::npos ? std::string::npos : dot - nameStart);
-    if (dot != std::string::npos) parts.extension = path.substr(dot + 1);
+    if (dot != std::string::npos)
+        parts.extension = path.substr(dot + 1);
     return parts;
 }
 

@@ -9,8 +9,12 @@ AddInApp::AddInApp(sys::Platform& platform, settings::ProfileStore& profile)
     LoadSettings();
 }
 
-void AddInApp::LoadSettings() { settings::LoadSettings(registry_, settings_); }
+void AddInApp::LoadSettings() {
+    settings::LoadSettings(registry_, settings_);
+}
 
-void AddInApp::SaveSettings() { settings::SaveSettings(registry_, settings_); }
+void AddInApp::SaveSettings() {
+    settings::SaveSettings(registry_, settings_);
+}
 
 }  // namespace host

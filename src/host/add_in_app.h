@@ -26,7 +26,7 @@ inline constexpr const char* kRegistryKey = "Tarn";
 inline constexpr const char* kProfileName = "Zentrel2";
 
 class AddInApp {
-public:
+  public:
     // Start-up: names the profile and loads the settings from it.
     AddInApp(sys::Platform& platform, settings::ProfileStore& profile);
     AddInApp(const AddInApp&) = delete;
@@ -38,7 +38,9 @@ public:
     sys::Platform& Platform() { return platform_; }
     settings::Settings& Settings() { return settings_; }
     settings::CRegistry& Registry() { return registry_; }
-    editor::FileKinds FileKinds() const { return {settings_.sourceExtensions, settings_.headerExtensions}; }
+    editor::FileKinds FileKinds() const {
+        return {settings_.sourceExtensions, settings_.headerExtensions};
+    }
 
     const ide::Ref<ide::Environment>& Environment() const { return environment_; }
     void SetEnvironment(ide::Ref<ide::Environment> environment) {
@@ -56,7 +58,7 @@ public:
         templates_ = std::move(list);
     }
 
-private:
+  private:
     sys::Platform& platform_;
     // Owned in this order; later features fill the member store and the template tree.
     std::shared_ptr<analysis::MemberList> copiedMembers_;

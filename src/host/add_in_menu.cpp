@@ -11,7 +11,8 @@ namespace {
 
 bool SolutionHasProjects(ide::Environment& environment) {
     ide::Ref<ide::Solution> solution = environment.GetSolution();
-    if (!solution) return false;
+    if (!solution)
+        return false;
     ide::Ref<ide::Projects> projects = solution->GetProjects();
     return projects && projects->Count() > 0;
 }
@@ -65,7 +66,8 @@ void CommandSet::ShowAddInMenu() {
     }
 
     for (ui::MenuItem& item : menu.Items()) {
-        if (item.separator) continue;
+        if (item.separator)
+            continue;
         item.enabled = ItemEnabled(item.number, when);
     }
     menu.EnableItem(kMenuTitle, false);

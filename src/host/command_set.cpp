@@ -9,29 +9,75 @@ bool CommandSet::Dispatch(int number) {
         case kNoCommand:
         case kMenuTitle:
             return true;
-        case kFriendFile: FriendFile(); return true;
-        case kFriendMember: FriendMember(); return true;
-        case kBrowse: Browse(); return true;
-        case kCopyMembers: CopyMembers(); return true;
-        case kPasteMembers: PasteMembers(); return true;
-        case kCommentize: Commentize(); return true;
-        case kReverse: Reverse(); return true;
-        case kStepUp: Step(true, false); return true;
-        case kStepDown: Step(false, false); return true;
-        case kStepUpSelect: Step(true, true); return true;
-        case kStepDownSelect: Step(false, true); return true;
-        case kClean: Clean(); return true;
-        case kFileProperties: FileProperties(); return true;
-        case kToggleReadOnly: ToggleReadOnly(); return true;
-        case kCopyFilename: CopyFilename(); return true;
-        case kCopyFile: CopyFile(); return true;
-        case kOpenFolder: OpenFolder(); return true;
-        case kAddBreakpoints: AddBreakpoints(); return true;
-        case kOptions: Options(); return true;
-        case kHelp: Help(); return true;
-        case kAbout: About(); return true;
-        case kMenu: ShowAddInMenu(); return true;
-        case kCodeMenu: ShowCodeMenu(); return true;
+        case kFriendFile:
+            FriendFile();
+            return true;
+        case kFriendMember:
+            FriendMember();
+            return true;
+        case kBrowse:
+            Browse();
+            return true;
+        case kCopyMembers:
+            CopyMembers();
+            return true;
+        case kPasteMembers:
+            PasteMembers();
+            return true;
+        case kCommentize:
+            Commentize();
+            return true;
+        case kReverse:
+            Reverse();
+            return true;
+        case kStepUp:
+            Step(true, false);
+            return true;
+        case kStepDown:
+            Step(false, false);
+            return true;
+        case kStepUpSelect:
+            Step(true, true);
+            return true;
+        case kStepDownSelect:
+            Step(false, true);
+            return true;
+        case kClean:
+            Clean();
+            return true;
+        case kFileProperties:
+            FileProperties();
+            return true;
+        case kToggleReadOnly:
+            ToggleReadOnly();
+            return true;
+        case kCopyFilename:
+            CopyFilename();
+            return true;
+        case kCopyFile:
+            CopyFile();
+            return true;
+        case kOpenFolder:
+            OpenFolder();
+            return true;
+        case kAddBreakpoints:
+            AddBreakpoints();
+            return true;
+        case kOptions:
+            Options();
+            return true;
+        case kHelp:
+            Help();
+            return true;
+        case kAbout:
+            About();
+            return true;
+        case kMenu:
+            ShowAddInMenu();
+            return true;
+        case kCodeMenu:
+            ShowCodeMenu();
+            return true;
         default:
             return false;
     }

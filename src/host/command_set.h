@@ -10,7 +10,7 @@ namespace host {
 class AddInApp;
 
 class CommandSet {
-public:
+  public:
     explicit CommandSet(AddInApp& app) : app_(app) {}
 
     // True for every known command number, after running it.
@@ -45,7 +45,7 @@ public:
     }
     AddInApp& App() { return app_; }
 
-private:
+  private:
     AddInApp& app_;
     ide::Ref<ide::Environment> environment_;
 };

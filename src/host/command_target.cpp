@@ -7,7 +7,8 @@
 namespace host {
 
 bool Exec(CommandSet& commands, const std::string& name, long executeOption) {
-    if (executeOption != kExecOptionDoDefault) return false;
+    if (executeOption != kExecOptionDoDefault)
+        return false;
 
     const std::string_view prefix = kTemplateCommandPrefix;
     if (name.size() >= prefix.size() &&
@@ -27,7 +28,8 @@ bool Exec(CommandSet& commands, const std::string& name, long executeOption) {
 }
 
 void QueryStatus(long wantedText, long& status) {
-    if (wantedText == kWantedTextNone) status = kStatusSupportedEnabled;
+    if (wantedText == kWantedTextNone)
+        status = kStatusSupportedEnabled;
 }
 
 }  // namespace host

@@ -4,7 +4,9 @@ namespace host {
 
 // Commands that have not been built yet run and do nothing; each arrives with its feature.
 void CommandSet::ShowCodeMenu() {}
-bool CommandSet::RunTemplateCommand(const std::string&) { return false; }
+bool CommandSet::RunTemplateCommand(const std::string&) {
+    return false;
+}
 void CommandSet::FriendFile() {}
 void CommandSet::FriendMember() {}
 void CommandSet::Browse() {}

@@ -29,12 +29,11 @@ enum MessageAnswer : int {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A modal message box without owner; returns the button pressed.
-    virtual int MessageBox(const std::string& text, const std::string& caption,
-                           unsigned style) = 0;
+    virtual int MessageBox(const std::string& text, const std::string& caption, unsigned style) = 0;
     // The default beep.
     virtual void Beep() = 0;
     // Shows the menu at the pointer and waits; the chosen item's number, or 0.
@@ -50,13 +49,13 @@ public:
 
 // Shows the wait cursor for its lifetime, so every path out of a command restores it.
 class WaitCursor {
-public:
+  public:
     explicit WaitCursor(Platform& platform) : platform_(platform) { platform_.BeginWaitCursor(); }
     ~WaitCursor() { platform_.EndWaitCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-private:
+  private:
     Platform& platform_;
 };
 

@@ -11,7 +11,8 @@ MenuItem* Find(std::vector<MenuItem>& items, int number) {
         std::vector<MenuItem>* level = pending.back();
         pending.pop_back();
         for (MenuItem& item : *level) {
-            if (item.separator) continue;
+            if (item.separator)
+                continue;
             if (item.IsPopup()) {
                 pending.push_back(&item.submenu);
             } else if (item.number == number) {
@@ -26,14 +27,17 @@ MenuItem* Find(std::vector<MenuItem>& items, int number) {
 
 bool PopupMenu::EnableItem(int number, bool enabled) {
     MenuItem* item = Find(items_, number);
-    if (item == nullptr) return false;
+    if (item == nullptr)
+        return false;
     item->enabled = enabled;
     return true;
 }
 
 bool PopupMenu::SetDefaultItem(std::size_t position) {
-    if (position >= items_.size()) return false;
-    for (MenuItem& item : items_) item.isDefault = false;
+    if (position >= items_.size())
+        return false;
+    for (MenuItem& item : items_)
+        item.isDefault = false;
     items_[position].isDefault = true;
     return true;
 }

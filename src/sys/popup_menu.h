@@ -36,7 +36,7 @@ struct MenuItem {
 };
 
 class PopupMenu {
-public:
+  public:
     PopupMenu() = default;
     explicit PopupMenu(std::vector<MenuItem> items) : items_(std::move(items)) {}
 
@@ -49,7 +49,7 @@ public:
     bool SetDefaultItem(std::size_t position);
     const MenuItem* FindItem(int number) const;
 
-private:
+  private:
     std::vector<MenuItem> items_;
 };
 

@@ -18,23 +18,27 @@ struct Result {
 
 std::string Quote(const std::string& arg) {
     std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
 class ZentrelRun : public testing::Test {
-protected:
+  protected:
     Result Run(const std::vector<std::string>& args) {
         const std::string errFile = (dir.Path() / "stderr.txt").string();
         std::string command = "cd " + Quote(dir.Path().string()) + " && " + Quote(ZENTREL_EXE);
-        for (const std::string& arg : args) command += " " + Quote(arg);
+        for (const std::string& arg : args)
+            command += " " + Quote(arg);
         command += " 2>" + Quote(errFile) + " </dev/null";
         Result result;
         FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return result;
+        if (pipe == nullptr)
+            return result;
         char buffer[4096];
         std::size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            result.out.append(buffer, n);
         const int raw = pclose(pipe);
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         result.err = dir.Read("stderr.txt");
@@ -62,7 +66,8 @@ TEST_F(ZentrelRun, ReportsTheFinalStateAsJson) {
     ASSERT_EQ(result.status, 0) << result.err;
     const nlohmann::ordered_json state = nlohmann::ordered_json::parse(result.out);
     std::vector<std::string> keys;
-    for (auto it = state.begin(); it != state.end(); ++it) keys.push_back(it.key());
+    for (auto it = state.begin(); it != state.end(); ++it)
+        keys.push_back(it.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"active", "documents", "handled", "messages", "beeps",
                                               "clipboard", "breakpoints", "bookmarks", "menus",
                                               "dialogs"}));
@@ -70,17 +75,18 @@ TEST_F(ZentrelRun, ReportsTheFinalStateAsJson) {
     EXPECT_EQ(state["active"]["path"], path);
     EXPECT_EQ(state["active"]["anchor"], nlohmann::ordered_json({1, 2}));
     EXPECT_EQ(state["active"]["caret"], nlohmann::ordered_json({1, 4}));
-    EXPECT_EQ(state["documents"], nlohmann::ordered_json::parse(R"([{"path":")" + path +
-                                                         R"(","modified":false}])"));
+    EXPECT_EQ(state["documents"],
+              nlohmann::ordered_json::parse(R"([{"path":")" + path + R"(","modified":false}])"));
     EXPECT_EQ(state["handled"], nlohmann::ordered_json({true, false}));
     ASSERT_EQ(state["menus"].size(), 1u);
     // A header: everything but Add Breakpoints.
     const auto enabled = Enabled(state["menus"][0]);
     EXPECT_EQ(enabled.size(), 18u);
     EXPECT_EQ(std::count(enabled.begin(), enabled.end(), "32802"), 0);
-    EXPECT_EQ(state["menus"][0][0],
-              nlohmann::ordered_json::parse(
-                  R"({"number":32770,"text":"Zentrel Add-In\tCTRL-Q","enabled":false,"default":true})"));
+    EXPECT_EQ(
+        state["menus"][0][0],
+        nlohmann::ordered_json::parse(
+            R"({"number":32770,"text":"Zentrel Add-In\tCTRL-Q","enabled":false,"default":true})"));
 }
 
 TEST_F(ZentrelRun, UsageErrorsExitWithTwoAndTouchNothing) {
@@ -100,7 +106,8 @@ TEST_F(ZentrelRun, UsageErrorsExitWithTwoAndTouchNothing) {
     for (const auto& args : cases) {
         const Result result = Run(args);
         std::string shown;
-        for (const auto& arg : args) shown += arg + " ";
+        for (const auto& arg : args)
+            shown += arg + " ";
         EXPECT_EQ(result.status, 2) << shown;
         EXPECT_FALSE(result.err.empty()) << shown;
         EXPECT_TRUE(result.out.empty()) << shown;

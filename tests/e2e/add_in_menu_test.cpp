@@ -12,7 +12,8 @@ namespace {
 std::set<int> EnabledItems(const ui::PopupMenu& menu) {
     std::set<int> enabled;
     for (const ui::MenuItem& item : menu.Items()) {
-        if (!item.separator && item.enabled) enabled.insert(item.number);
+        if (!item.separator && item.enabled)
+            enabled.insert(item.number);
     }
     return enabled;
 }
@@ -29,7 +30,8 @@ const std::set<int> kCpp{32769, 32772, 32776, 32778, 32782};
 
 std::set<int> Union(std::initializer_list<std::set<int>> sets) {
     std::set<int> out;
-    for (const auto& s : sets) out.insert(s.begin(), s.end());
+    for (const auto& s : sets)
+        out.insert(s.begin(), s.end());
     return out;
 }
 
@@ -48,7 +50,8 @@ TEST(AddInMenuTest, LaysOutTheResourceMenuWithItsTitleAsInactiveDefault) {
     EXPECT_EQ(menu.Items()[7].text, "(Un) Commenti&ze\tCTRL+7");
     EXPECT_EQ(menu.Items()[11].number, 32802);
     EXPECT_EQ(menu.Items()[23].text, "&About");
-    for (std::size_t i = 1; i < menu.Items().size(); ++i) EXPECT_FALSE(menu.Items()[i].isDefault);
+    for (std::size_t i = 1; i < menu.Items().size(); ++i)
+        EXPECT_FALSE(menu.Items()[i].isDefault);
 }
 
 TEST(AddInMenuTest, WithoutADocumentOnlyTheAlwaysItemsAndBrowseForAProject) {

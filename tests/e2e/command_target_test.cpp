@@ -68,7 +68,8 @@ TEST(DispatchTest, KnowsExactlyTheCommandNumbers) {
     const int known[] = {0,     32769, 32770, 32772, 32774, 32776, 32778, 32780, 32782,
                          32784, 32786, 32790, 32792, 32794, 32796, 32798, 32800, 32802,
                          32804, 32806, 32808, 65001, 65002, 65003, 65004};
-    for (int number : known) EXPECT_TRUE(session.Commands().Dispatch(number)) << number;
+    for (int number : known)
+        EXPECT_TRUE(session.Commands().Dispatch(number)) << number;
     for (int number : {-1, 1, 32768, 32771, 32788, 32810, 65000, 65005}) {
         EXPECT_FALSE(session.Commands().Dispatch(number)) << number;
     }

@@ -119,8 +119,9 @@ TEST(EditorDocumentTest, InsertReplacesTheSelectionInTheDocumentsOwnStyle) {
         ASSERT_TRUE(doc.Attach());
         doc.InsertText(c.text);
         const auto offsets = session.Bench().SelectionOffsets(document);
-        EXPECT_EQ(Annotate(*session.Bench().DocumentText(document), offsets->anchor, offsets->caret),
-                  c.after)
+        EXPECT_EQ(
+            Annotate(*session.Bench().DocumentText(document), offsets->anchor, offsets->caret),
+            c.after)
             << c.before << " + " << c.text;
     }
 }

@@ -19,7 +19,7 @@
 namespace e2e {
 
 class Session {
-public:
+  public:
     explicit Session(std::vector<std::string> answers = {})
         : answers_(std::move(answers)),
           platform_(answers_, errors_, input_, false),
@@ -35,7 +35,8 @@ public:
         const std::string path = dir_.Write(relative, bytes).string();
         std::string error;
         ide::Ref<ide::Document> document = bench_->OpenFile(path, error);
-        if (!document) throw std::runtime_error(error);
+        if (!document)
+            throw std::runtime_error(error);
         return document;
     }
 
@@ -51,7 +52,7 @@ public:
     posix::TerminalPlatform& Platform() { return platform_; }
     const testing_support::TempDir& Dir() const { return dir_; }
 
-private:
+  private:
     testing_support::TempDir dir_;
     posix::AnswerQueue answers_;
     std::ostringstream errors_;

@@ -10,7 +10,7 @@ namespace editor {
 namespace {
 
 class RecordingPlatform : public sys::Platform {
-public:
+  public:
     std::vector<std::string> boxes;
     int depth = 0;
     int depthAtBox = -1;

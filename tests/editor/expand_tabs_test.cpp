@@ -11,7 +11,7 @@ using namespace testing_fakes;
 
 // Only the editor properties matter here; everything else answers "nothing".
 class PropertiesOnly : public ide::Environment {
-public:
+  public:
     ide::Ref<FakeProperties> properties = std::make_shared<FakeProperties>();
     std::string category;
     std::string page;

@@ -9,7 +9,7 @@
 namespace editor::testing_fakes {
 
 class FakeProperty : public ide::Property {
-public:
+  public:
     FakeProperty(std::string name, ide::Value value)
         : name_(std::move(name)), value_(std::move(value)) {}
     std::string Name() override { return name_; }
@@ -19,13 +19,13 @@ public:
         return true;
     }
 
-private:
+  private:
     std::string name_;
     ide::Value value_;
 };
 
 class FakeProperties : public ide::Properties {
-public:
+  public:
     std::vector<ide::Ref<ide::Property>> items;
     long Count() override { return static_cast<long>(items.size()); }
     ide::Ref<ide::Property> Item(long index) override {
@@ -37,7 +37,7 @@ public:
 class FakeItems;
 
 class FakeProject : public ide::Project {
-public:
+  public:
     ide::Ref<ide::ProjectItems> items;
     std::string Name() override { return "p"; }
     std::string FullName() override { return "p"; }
@@ -45,7 +45,7 @@ public:
 };
 
 class FakeItem : public ide::ProjectItem {
-public:
+  public:
     std::string kind;
     std::string file;
     ide::Ref<ide::ProjectItems> children;
@@ -57,7 +57,7 @@ public:
 };
 
 class FakeItems : public ide::ProjectItems {
-public:
+  public:
     std::vector<ide::Ref<ide::ProjectItem>> items;
     long Count() override { return static_cast<long>(items.size()); }
     ide::Ref<ide::ProjectItem> Item(long index) override {

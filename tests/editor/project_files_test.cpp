@@ -52,7 +52,8 @@ TEST(CollectProjectFilesTest, WalksFoldersAndSubProjectsDepthFirstInOrder) {
 
     std::vector<std::string> out{"before"};
     CollectProjectFiles(root, out);
-    EXPECT_EQ(out, (std::vector<std::string>{"before", "a.cpp", "b.h", "c.cpp", "s1.cpp", "a.cpp"}));
+    EXPECT_EQ(out,
+              (std::vector<std::string>{"before", "a.cpp", "b.h", "c.cpp", "s1.cpp", "a.cpp"}));
 }
 
 TEST(CollectProjectFilesTest, StopsAtCyclesInsteadOfRunningForever) {

@@ -34,7 +34,7 @@ TEST(TerminalPlatformTest, MenusTakeAnEnabledItemNumberElseAreDismissed) {
         std::vector<std::string> answers;
         int chosen;
     } cases[] = {
-        {{"1"}, 1}, {{"7"}, 7}, {{"2"}, 0}, {{"3"}, 0}, {{"x1"}, 0},
+        {{"1"}, 1},  {{"7"}, 7}, {{"2"}, 0}, {{"3"}, 0}, {{"x1"}, 0},
         {{"1x"}, 0}, {{""}, 0},  {{}, 0},    {{"0"}, 0},
     };
     for (const Case& c : cases) {

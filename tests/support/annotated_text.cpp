@@ -38,10 +38,14 @@ Annotated ParseAnnotated(const std::string& annotated) {
 std::string Annotate(const std::string& text, std::size_t anchor, std::size_t caret) {
     std::string out;
     for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (anchor != caret && i == std::min(anchor, caret)) out += "[[";
-        if (anchor != caret && i == std::max(anchor, caret)) out += "]]";
-        if (i == caret && (anchor == caret || caret < anchor)) out += '^';
-        if (i < text.size()) out += text[i];
+        if (anchor != caret && i == std::min(anchor, caret))
+            out += "[[";
+        if (anchor != caret && i == std::max(anchor, caret))
+            out += "]]";
+        if (i == caret && (anchor == caret || caret < anchor))
+            out += '^';
+        if (i < text.size())
+            out += text[i];
     }
     return out;
 }

@@ -10,7 +10,8 @@ namespace testing_support {
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zentrel-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
     path_ = std::filesystem::canonical(pattern);
 }
 
@@ -24,7 +25,8 @@ std::filesystem::path TempDir::Write(const std::string& relative, const std::str
     std::filesystem::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << bytes;
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
     return file;
 }
 
