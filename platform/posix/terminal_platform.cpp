@@ -129,6 +129,32 @@ std::optional<std::string> TerminalPlatform::ReadFile(const std::string& path) {
     return bytes.str();
 }
 
+std::optional<sys::FileInfo> TerminalPlatform::FindFirstFile(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status))
+        return std::nullopt;
+    sys::FileInfo info;
+    info.name = std::filesystem::path(path).filename().string();
+    info.directory = std::filesystem::is_directory(status);
+    info.readOnly = (status.permissions() & std::filesystem::perms::owner_write) ==
+                    std::filesystem::perms::none;
+    if (std::filesystem::is_regular_file(status)) {
+        info.size = std::filesystem::file_size(path, error);
+        if (error)
+            info.size = 0;
+    }
+    return info;
+}
+
+std::optional<std::string> TerminalPlatform::ModuleFileName() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return std::nullopt;
+    return self.string();
+}
+
 std::string FormatMenu(const ui::PopupMenu& menu) {
     std::ostringstream out;
     FormatItems(menu.Items(), 0, out);

@@ -33,6 +33,8 @@ class TerminalPlatform : public sys::Platform {
     void EndWaitCursor() override { --waitDepth_; }
     std::optional<std::string> GetEnvironmentVariable(const std::string& name) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
+    std::optional<sys::FileInfo> FindFirstFile(const std::string& path) override;
+    std::optional<std::string> ModuleFileName() override;
 
     const Recording& Recorded() const { return recording_; }
     int WaitDepth() const { return waitDepth_; }

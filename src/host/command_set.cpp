@@ -1,5 +1,8 @@
 #include "host/command_set.h"
 
+#include "commands/navigate/friend_file.h"
+#include "commands/navigate/step.h"
+#include "host/add_in_app.h"
 #include "host/command_table.h"
 
 namespace host {
@@ -81,6 +84,18 @@ bool CommandSet::Dispatch(int number) {
         default:
             return false;
     }
+}
+
+commands::CommandContext CommandSet::Context() {
+    return {environment_.get(), app_.Platform(), app_.Settings()};
+}
+
+void CommandSet::FriendFile() {
+    commands::navigate::FriendFile(Context());
+}
+
+void CommandSet::Step(bool up, bool extend) {
+    commands::navigate::Step(Context(), up, extend);
 }
 
 }  // namespace host

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "commands/command_context.h"
 #include "editor/ide.h"
 
 namespace host {
@@ -46,6 +47,8 @@ class CommandSet {
     AddInApp& App() { return app_; }
 
   private:
+    commands::CommandContext Context();
+
     AddInApp& app_;
     ide::Ref<ide::Environment> environment_;
 };

@@ -7,14 +7,12 @@ void CommandSet::ShowCodeMenu() {}
 bool CommandSet::RunTemplateCommand(const std::string&) {
     return false;
 }
-void CommandSet::FriendFile() {}
 void CommandSet::FriendMember() {}
 void CommandSet::Browse() {}
 void CommandSet::CopyMembers() {}
 void CommandSet::PasteMembers() {}
 void CommandSet::Commentize() {}
 void CommandSet::Reverse() {}
-void CommandSet::Step(bool, bool) {}
 void CommandSet::AddBreakpoints() {}
 void CommandSet::FileProperties() {}
 void CommandSet::ToggleReadOnly() {}

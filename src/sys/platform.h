@@ -2,6 +2,7 @@
 // and reports it as a value.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -28,6 +29,14 @@ enum MessageAnswer : int {
     kAnswerNo = 7,
 };
 
+// What a find-first query tells of one file system object.
+struct FileInfo {
+    std::string name;  // without its directory
+    bool directory = false;
+    bool readOnly = false;
+    std::uint64_t size = 0;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -43,8 +52,12 @@ class Platform {
     virtual void EndWaitCursor() = 0;
 
     virtual std::optional<std::string> GetEnvironmentVariable(const std::string& name) = 0;
-    // The whole file as raw bytes; empty when it cannot be opened.
+    // The whole file as raw bytes; nothing when it cannot be opened.
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    // The object at exactly this path, as a find-first query sees it; nothing when absent.
+    virtual std::optional<FileInfo> FindFirstFile(const std::string& path) = 0;
+    // The full path of the add-in's own module (the library, or the program on POSIX).
+    virtual std::optional<std::string> ModuleFileName() = 0;
 };
 
 // Shows the wait cursor for its lifetime, so every path out of a command restores it.

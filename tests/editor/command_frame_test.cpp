@@ -26,6 +26,8 @@ class RecordingPlatform : public sys::Platform {
     void EndWaitCursor() override { --depth; }
     std::optional<std::string> GetEnvironmentVariable(const std::string&) override { return {}; }
     std::optional<std::string> ReadFile(const std::string&) override { return {}; }
+    std::optional<sys::FileInfo> FindFirstFile(const std::string&) override { return {}; }
+    std::optional<std::string> ModuleFileName() override { return {}; }
 };
 
 TEST(CommandFrameTest, AbortsEndSilentlyOrWithTheirTextAndTheCursorComesBack) {

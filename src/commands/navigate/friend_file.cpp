@@ -1,0 +1,7 @@
+#include "commands/navigate/friend_file.h"
+
+namespace commands::navigate {
+
+void FriendFile(const CommandContext&) {}
+
+}  // namespace commands::navigate
