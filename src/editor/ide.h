@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace ide {
 
@@ -227,6 +228,86 @@ class Debugger {
     virtual Ref<Breakpoints> GetBreakpoints() = 0;
 };
 
+// The IDE's object for this add-in, handed over at connection; commands are created for it.
+class AddIn {
+  public:
+    virtual ~AddIn() = default;
+    virtual std::string ProgID() = 0;
+};
+
+// The two generations of command-bar interfaces the IDE may answer, older first.
+enum class BarGeneration { Older, Newer };
+
+inline constexpr long kCommandBarTypeToolbar = 23;
+inline constexpr long kButtonStyleIcon = 1;
+
+class CommandBarButton {
+  public:
+    virtual ~CommandBarButton() = default;
+    virtual bool SetStyle(long style) = 0;
+    // The picture is the add-in's bitmap resource with that number, as the IDE shows it.
+    virtual bool SetPicture(long bitmapId) = 0;
+    virtual bool SetMask(long bitmapId) = 0;
+};
+
+class CommandBarControl {
+  public:
+    virtual ~CommandBarControl() = default;
+    // The control's button interface of its bar's generation; empty when it has none.
+    virtual Ref<CommandBarButton> Button() = 0;
+};
+
+class CommandBar {
+  public:
+    virtual ~CommandBar() = default;
+    virtual BarGeneration Generation() = 0;
+    virtual std::string Name() = 0;
+    virtual bool SetVisible(bool visible) = 0;
+};
+
+// The command-bar collection seen through one interface generation.
+class CommandBarSet {
+  public:
+    virtual ~CommandBarSet() = default;
+    // Empty when there is no bar of that name.
+    virtual Ref<CommandBar> Item(const std::string& name) = 0;
+};
+
+class CommandBars {
+  public:
+    virtual ~CommandBars() = default;
+    // The collection's interface of that generation; empty when it does not answer it.
+    virtual Ref<CommandBarSet> Generation(BarGeneration generation) = 0;
+};
+
+class Command {
+  public:
+    virtual ~Command() = default;
+    virtual std::string Name() = 0;
+    // Each binding reads scope "::" keys.
+    virtual std::vector<std::string> Bindings() = 0;
+    // Fails when the active keyboard scheme cannot be written.
+    virtual bool SetBindings(const std::vector<std::string>& bindings) = 0;
+    virtual bool Delete() = 0;
+    virtual Ref<CommandBarControl> AddControl(CommandBar& bar, long position) = 0;
+};
+
+inline constexpr long kCommandStatusSupportedEnabled = 3;
+
+class Commands {
+  public:
+    virtual ~Commands() = default;
+    virtual long Count() = 0;
+    virtual Ref<Command> Item(long index) = 0;  // 1-based
+    // Creates "<add-in ProgID>." + name; empty on failure.
+    virtual Ref<Command> AddNamedCommand(AddIn* addIn, const std::string& name,
+                                         const std::string& buttonText, const std::string& tooltip,
+                                         bool msoButton, long bitmapId, long status) = 0;
+    virtual Ref<CommandBar> AddCommandBar(const std::string& name, long type, CommandBar* parent,
+                                          long position) = 0;
+    virtual bool RemoveCommandBar(CommandBar& bar) = 0;
+};
+
 class Environment {
   public:
     virtual ~Environment() = default;
@@ -240,6 +321,9 @@ class Environment {
     virtual std::string RegistryRoot() = 0;
     virtual bool SuppressUI() = 0;
     virtual bool SetSuppressUI(bool suppress) = 0;
+    // Models of the IDE that hold no commands or bars answer empty.
+    virtual Ref<Commands> GetCommands() { return nullptr; }
+    virtual Ref<CommandBars> GetCommandBars() { return nullptr; }
 };
 
 }  // namespace ide
