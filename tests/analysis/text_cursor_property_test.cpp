@@ -1,4 +1,5 @@
-// Long random walks over real code, checked against naive recounts.
+// Properties over many cases, checked against plain recounts: long random walks over real
+// code, every position of a text in every order, every alignment of a word count.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/line_feeds.h"
 #include "analysis/text_cursor.h"
 
 namespace analysis {
@@ -91,49 +93,55 @@ TEST(TextCursorProperty, LineCounterMatchesLfCountAfterRandomMoves) {
     }
 }
 
-// The rule read plainly: a match is passed over when its line, from its first character
-// on, with leading white space (line ends included) removed, begins with "//".
-bool NaiveCommentLine(const std::string& text, std::size_t at) {
-    const std::size_t lineEnd = at == 0 ? std::string::npos : text.find_last_of("\r\n", at - 1);
-    const std::size_t first =
-        text.find_first_not_of(" \t\r\n", lineEnd == std::string::npos ? 0 : lineEnd + 1);
-    return first != std::string::npos && text.compare(first, 2, "//") == 0;
+// The cursor remembers line starts, blank runs and "//" between calls; in whatever order
+// the questions come, it must answer as a cursor that remembers nothing.
+TEST(TextCursorProperty, RememberedLineFactsAnswerLikeFreshOnes) {
+    std::string text =
+        "f(a, // (\n b) { /* } */ }\r\n  // x { ( [\n\n \t\n\t g[i] = (c + // )\n d);\n"
+        "\n  \n//\n s <x<y>> z; // ok\n" +
+        std::string(400, 'x') + " ( x\n";
+    text += ReadCorpus("sqlite3.h").substr(0, 2000);
+    const int length = static_cast<int>(text.size());
+    std::vector<int> order;
+    std::mt19937 random(7);
+    for (int i = 0; i < 3 * length; ++i) {
+        order.push_back(i < length       ? i
+                        : i < 2 * length ? 2 * length - 1 - i
+                                         : static_cast<int>(random() % length));
+    }
+    const auto ask = [](TextCursor& cursor, int at) {
+        cursor.SetPosition(at);
+        std::vector<int> answers = {cursor.DisplayColumn()};
+        const auto record = [&](int result) {
+            answers.insert(answers.end(), {result, cursor.Position(), cursor.Line()});
+            cursor.SetPosition(at);
+        };
+        record(cursor.MatchBracket());
+        record(cursor.GotoLineStart());
+        record(cursor.FindAny(1, true, {"\n", " x", "("}));
+        record(cursor.FindAny(-1, true, {"\n", " x", "("}));
+        return answers;
+    };
+    TextCursor remembering(text);
+    for (int at : order) {
+        TextCursor fresh(text);
+        ASSERT_EQ(ask(remembering, at), ask(fresh, at)) << "at " << at;
+    }
 }
 
-TEST(TextCursorProperty, CommentLineSkippingMatchesTheLiteralRule) {
-    std::vector<std::string> texts = {
-        "  // a\n\n\n   \n  a // a\r\n\r\n  //a\n a a a a // a\n//\n a\n\n \t\n",
-        std::string(3000, 'a') + "\n" + std::string(2000, ' ') + "// a a\n" +
-            std::string(900, '\n'),
-    };
-    if (std::string corpus = ReadCorpus("sqlite3.h"); !corpus.empty()) {
-        texts.push_back(corpus.substr(0, 60000));
+// Word-at-a-time counting must not mistake bytes that differ from LF only in the top bit,
+// or carry between bytes, whatever the alignment.
+TEST(CountLineFeeds, AgreesWithACharacterCountAtEveryAlignment) {
+    const std::string pattern("\n\x8a\xff\0\x0b\x09\n\n\x7f\x80\n", 11);
+    std::string text;
+    for (int i = 0; i < 5; ++i) {
+        text += pattern;
     }
-    const std::vector<std::string_view> strings = {"\n", " a", "a", "/"};
-    for (const std::string& text : texts) {
-        std::vector<int> expected;
-        for (std::size_t at = 0; at < text.size(); ++at) {
-            const std::string_view rest = std::string_view(text).substr(at);
-            const bool matches = rest.starts_with("\n") || rest.starts_with(" a") ||
-                                 rest.starts_with("a") || rest.starts_with("/");
-            if (matches && !NaiveCommentLine(text, at)) {
-                expected.push_back(static_cast<int>(at));
-            }
-        }
-        for (int step : {1, -1}) {
-            TextCursor cursor(text);
-            step > 0 ? cursor.GotoStart() : cursor.GotoEnd();
-            std::vector<int> found;
-            while (cursor.FindAny(step, true, strings) >= 0) {
-                found.push_back(cursor.Position());
-                if (!cursor.Move(step)) {
-                    break;
-                }
-            }
-            if (step < 0) {
-                std::reverse(found.begin(), found.end());
-            }
-            EXPECT_EQ(found, expected) << "step " << step << " over " << text.substr(0, 40);
+    for (std::size_t from = 0; from < 17; ++from) {
+        for (std::size_t length = 0; from + length <= text.size(); ++length) {
+            const std::string_view piece = std::string_view(text).substr(from, length);
+            ASSERT_EQ(CountLineFeeds(piece), std::count(piece.begin(), piece.end(), '\n'))
+                << "from " << from << " length " << length;
         }
     }
 }
