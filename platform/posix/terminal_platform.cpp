@@ -155,6 +155,29 @@ std::optional<std::string> TerminalPlatform::ModuleFileName() {
     return self.string();
 }
 
+std::optional<std::string> TerminalPlatform::ApplicationDataFolder() {
+    // The base-directory convention's data home stands in for the roaming folder.
+    const std::optional<std::string> dataHome = GetEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome && !dataHome->empty() && (*dataHome)[0] == '/')
+        return dataHome;
+    const std::optional<std::string> home = GetEnvironmentVariable("HOME");
+    if (!home || home->empty())
+        return std::nullopt;
+    return (std::filesystem::path(*home) / ".local" / "share").string();
+}
+
+bool TerminalPlatform::CopyFileNoOverwrite(const std::string& from, const std::string& to) {
+    std::error_code error;
+    return std::filesystem::copy_file(from, to, std::filesystem::copy_options::none, error) &&
+           !error;
+}
+
+bool TerminalPlatform::CreateDirectories(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
+}
+
 std::string FormatMenu(const ui::PopupMenu& menu) {
     std::ostringstream out;
     FormatItems(menu.Items(), 0, out);

@@ -35,6 +35,9 @@ class TerminalPlatform : public sys::Platform {
     std::optional<std::string> ReadFile(const std::string& path) override;
     std::optional<sys::FileInfo> FindFirstFile(const std::string& path) override;
     std::optional<std::string> ModuleFileName() override;
+    std::optional<std::string> ApplicationDataFolder() override;
+    bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
+    bool CreateDirectories(const std::string& path) override;
 
     const Recording& Recorded() const { return recording_; }
     int WaitDepth() const { return waitDepth_; }

@@ -10,11 +10,10 @@
 #include "settings/settings.h"
 #include "sys/platform.h"
 
+#include "templates/template_node.h"
+
 namespace analysis {
 class MemberList;
-}
-namespace templates {
-class TemplateList;
 }
 
 namespace host {
@@ -27,13 +26,18 @@ inline constexpr const char* kProfileName = "Zentrel2";
 
 class AddInApp {
   public:
-    // Start-up: names the profile and loads the settings from it.
-    AddInApp(sys::Platform& platform, settings::ProfileStore& profile);
+    // Start-up: loads the settings from the profile, then the template file (the one beside
+    // the module unless a path is given), without touching the IDE.
+    AddInApp(sys::Platform& platform, settings::ProfileStore& profile,
+             std::optional<std::string> templatePath = std::nullopt);
     AddInApp(const AddInApp&) = delete;
     AddInApp& operator=(const AddInApp&) = delete;
 
     void LoadSettings();
     void SaveSettings();
+    // Reads the template file again; with registerCommands the connected IDE's template
+    // commands are renewed from the new tree.
+    void LoadTemplates(bool registerCommands);
 
     sys::Platform& Platform() { return platform_; }
     settings::Settings& Settings() { return settings_; }
@@ -53,16 +57,19 @@ class AddInApp {
     void SetCopiedMembers(std::shared_ptr<analysis::MemberList> members) {
         copiedMembers_ = std::move(members);
     }
-    const std::shared_ptr<templates::TemplateList>& Templates() const { return templates_; }
-    void SetTemplates(std::shared_ptr<templates::TemplateList> list) {
-        templates_ = std::move(list);
-    }
+    templates::TemplateList& Templates() { return templates_; }
 
-  private:
+      // The setup's failure message is shown once per library load.
+    bool FailedShown() const { return failedShown_; }
+    void SetFailedShown() { failedShown_ = true; }
+
+private:
     sys::Platform& platform_;
+    bool failedShown_ = false;
     // Owned in this order; later features fill the member store and the template tree.
     std::shared_ptr<analysis::MemberList> copiedMembers_;
-    std::shared_ptr<templates::TemplateList> templates_;
+    templates::TemplateList templates_;
+    std::optional<std::string> templatePath_;
     ide::Ref<ide::Environment> environment_;
     Connect* connect_ = nullptr;
     settings::Settings settings_;

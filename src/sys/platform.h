@@ -58,6 +58,16 @@ class Platform {
     virtual std::optional<FileInfo> FindFirstFile(const std::string& path) = 0;
     // The full path of the add-in's own module (the library, or the program on POSIX).
     virtual std::optional<std::string> ModuleFileName() = 0;
+
+    // Services only some commands need; a host without them answers failure.
+    // The user's roaming application-data folder.
+    virtual std::optional<std::string> ApplicationDataFolder() { return std::nullopt; }
+    // Copies a file; never replaces an existing target.
+    virtual bool CopyFileNoOverwrite(const std::string& /*from*/, const std::string& /*to*/) {
+        return false;
+    }
+    // Creates the directory and its missing parents; true when it exists afterwards.
+    virtual bool CreateDirectories(const std::string& /*path*/) { return false; }
 };
 
 // Shows the wait cursor for its lifetime, so every path out of a command restores it.

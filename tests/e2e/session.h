@@ -24,7 +24,7 @@ class Session {
         : answers_(std::move(answers)),
           platform_(answers_, errors_, input_, false),
           bench_(std::make_shared<workbench::Workbench>()),
-          app_(platform_, profile_),
+          app_(platform_, profile_, std::string(ZENTREL_SOURCE_DIR "/resources/Zentrel.txt")),
           commands_(app_) {
         app_.SetEnvironment(bench_);
         commands_.SetEnvironment(bench_);

@@ -1,0 +1,170 @@
+#include "templates/template_file.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "posix/terminal_platform.h"
+#include "support/temp_dir.h"
+#include "tree_text.h"
+
+namespace templates {
+namespace {
+
+using editor::PathStyle;
+
+struct Streams {
+    posix::AnswerQueue answers;
+    std::ostringstream errors;
+    std::istringstream input;
+};
+
+// Files and the module path in memory, so Windows paths can be tried on any host.
+class FilePlatform : private Streams, public posix::TerminalPlatform {
+  public:
+    FilePlatform() : posix::TerminalPlatform(answers, errors, input, false) {}
+
+    std::optional<std::string> ModuleFileName() override { return module; }
+    std::optional<std::string> ReadFile(const std::string& path) override {
+        reads.push_back(path);
+        const auto found = files.find(path);
+        if (found == files.end())
+            return std::nullopt;
+        return found->second;
+    }
+
+    std::optional<std::string> module;
+    std::map<std::string, std::string> files;
+    std::vector<std::string> reads;
+};
+
+const std::string kFile = "##+\n##+ A\na\n##-\n";
+
+TEST(TemplateFileTest, LiesBesideTheModule) {
+    const struct Case {
+        PathStyle style;
+        const char* module;
+        const char* path;
+    } cases[] = {
+        {PathStyle::Windows, R"(C:\Add-ins\Zentrel2.dll)", R"(C:\Add-ins\Zentrel.txt)"},
+        {PathStyle::Windows, "C:Zentrel2.dll", "C:Zentrel.txt"},
+        {PathStyle::Windows, "Zentrel2.dll", "Zentrel.txt"},
+        {PathStyle::Windows, "/opt/zentrel/bin/zentrel", "Zentrel.txt"},
+        {PathStyle::Posix, "/opt/zentrel/bin/zentrel", "/opt/zentrel/bin/Zentrel.txt"},
+        {PathStyle::Posix, R"(C:\Add-ins\Zentrel2.dll)", "Zentrel.txt"},
+    };
+    for (const Case& c : cases) {
+        FilePlatform platform;
+        platform.module = c.module;
+        EXPECT_EQ(TemplateFilePath(platform, c.style), c.path)
+            << editor::PathStyleName(c.style) << " " << c.module;
+        EXPECT_TRUE(platform.Recorded().messages.empty()) << c.module;
+    }
+}
+
+TEST(TemplateFileTest, UnknownModulePathIsReportedAndLoadsNothing) {
+    FilePlatform platform;
+    TemplateList list;
+    list.Add(std::make_unique<TemplateNode>("stale"));
+    bool renewed = false;
+    EXPECT_FALSE(LoadTemplates(platform, list, PathStyle::Windows, [&] { renewed = true; }));
+    EXPECT_TRUE(list.Empty());
+    EXPECT_FALSE(renewed);
+    EXPECT_TRUE(platform.reads.empty());
+    EXPECT_EQ(platform.Recorded().messages, std::vector<std::string>{"Can't get DLL path."});
+    EXPECT_EQ(platform.WaitDepth(), 0);
+}
+
+std::string Joined(const std::vector<std::string>& paths) {
+    std::string joined;
+    for (const std::string& path : paths)
+        joined += (joined.empty() ? "" : " ; ") + path;
+    return joined;
+}
+
+TEST(TemplateFileTest, FallsBackFromReleaseToDebugElseTellsTheFirstPath) {
+    const struct Case {
+        PathStyle style;
+        const char* module;
+        const char* present;  // the one template file there is, if any
+        const char* reads;    // the paths tried, in order
+        const char* message;  // nullptr when a file was read
+    } cases[] = {
+        {PathStyle::Windows, R"(C:\b\Release\Z.dll)", R"(C:\b\Release\Zentrel.txt)",
+         R"(C:\b\Release\Zentrel.txt)", nullptr},
+        {PathStyle::Windows, R"(C:\b\rELEASE\Z.dll)", R"(C:\b\Debug\Zentrel.txt)",
+         R"(C:\b\rELEASE\Zentrel.txt ; C:\b\Debug\Zentrel.txt)", nullptr},
+        // Only the last eight characters of the directory count.
+        {PathStyle::Windows, R"(C:\b\PreRelease\Z.dll)", R"(C:\b\PreDebug\Zentrel.txt)",
+         R"(C:\b\PreRelease\Zentrel.txt ; C:\b\PreDebug\Zentrel.txt)", nullptr},
+        {PathStyle::Posix, "/b/release/zentrel", "/b/Debug/Zentrel.txt",
+         "/b/release/Zentrel.txt ; /b/Debug/Zentrel.txt", nullptr},
+        {PathStyle::Windows, R"(C:\b\Release\Z.dll)", nullptr,
+         R"(C:\b\Release\Zentrel.txt ; C:\b\Debug\Zentrel.txt)",
+         R"(Can't open file "C:\b\Release\Zentrel.txt".)"},
+        {PathStyle::Windows, R"(C:\b\Debug\Z.dll)", R"(C:\b\Release\Zentrel.txt)",
+         R"(C:\b\Debug\Zentrel.txt)", R"(Can't open file "C:\b\Debug\Zentrel.txt".)"},
+        // Under Posix a backslash ends no directory.
+        {PathStyle::Posix, R"(/b/x\Release\zentrel)", nullptr, "/b/Zentrel.txt",
+         R"(Can't open file "/b/Zentrel.txt".)"},
+        {PathStyle::Posix, "/b/Release/zentrel", nullptr,
+         "/b/Release/Zentrel.txt ; /b/Debug/Zentrel.txt",
+         R"(Can't open file "/b/Release/Zentrel.txt".)"},
+    };
+    for (const Case& c : cases) {
+        FilePlatform platform;
+        platform.module = c.module;
+        if (c.present)
+            platform.files[c.present] = kFile;
+        TemplateList list;
+        list.Add(std::make_unique<TemplateNode>("stale"));
+        int renewals = 0;
+        const bool read = LoadTemplates(platform, list, c.style, [&] { ++renewals; });
+        EXPECT_EQ(Joined(platform.reads), c.reads) << c.module;
+        EXPECT_EQ(read, c.message == nullptr) << c.module;
+        EXPECT_EQ(renewals, read ? 1 : 0) << c.module;
+        EXPECT_EQ(TreeText(list), read ? "'A' = \"a\\r\\n\"" : "") << c.module;
+        EXPECT_EQ(Joined(platform.Recorded().messages), c.message ? c.message : "") << c.module;
+    }
+}
+
+TEST(TemplateFileTest, RenewsCommandsUnderTheWaitCursorAfterTheTreeIsRead) {
+    FilePlatform platform;
+    platform.files["/t/Zentrel.txt"] = kFile;
+    TemplateList list;
+    int depth = -1;
+    std::size_t size = 0;
+    EXPECT_TRUE(LoadTemplateFile(platform, list, "/t/Zentrel.txt", PathStyle::Posix, [&] {
+        depth = platform.WaitDepth();
+        size = list.Size();
+    }));
+    EXPECT_EQ(depth, 1);
+    EXPECT_EQ(size, 1u);
+    EXPECT_EQ(platform.WaitDepth(), 0);
+    // Loading without a renewal, as at start-up.
+    EXPECT_TRUE(LoadTemplateFile(platform, list, "/t/Zentrel.txt", PathStyle::Posix));
+    EXPECT_EQ(list.Size(), 1u);
+}
+
+TEST(TemplateFileTest, ReadsAnExplicitFileFromDisk) {
+    testing_support::TempDir dir;
+    const std::string path =
+        dir.Write("given.txt", "preamble\r\n##+\r\n##+ A\\tCtrl+K\r\nx\r\n##-\r\n").string();
+    posix::AnswerQueue answers;
+    std::ostringstream errors;
+    std::istringstream input;
+    posix::TerminalPlatform platform(answers, errors, input, false);
+    TemplateList list;
+    EXPECT_TRUE(LoadTemplateFile(platform, list, path, PathStyle::Posix));
+    EXPECT_EQ(TreeText(list), "'A' <ctrl+k> = \"x\\r\\n\"");
+    // An empty path is nothing to load, and nothing to complain about.
+    EXPECT_FALSE(LoadTemplateFile(platform, list, "", PathStyle::Posix));
+    EXPECT_TRUE(list.Empty());
+    EXPECT_TRUE(platform.Recorded().messages.empty());
+}
+
+}  // namespace
+}  // namespace templates

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "templates/template_lookup.h"
+#include "templates/template_node.h"
+#include "templates/template_walk.h"
+
+namespace templates {
+namespace {
+
+TemplateNode& AddNode(TemplateList& list, const std::string& name) {
+    return list.Add(std::make_unique<TemplateNode>(name));
+}
+
+TemplateList& AddGroup(TemplateList& list, const std::string& name) {
+    TemplateNode& group = AddNode(list, name);
+    group.children = std::make_unique<TemplateList>();
+    return *group.children;
+}
+
+// [P, G [Q, R], S]
+TemplateList Sample() {
+    TemplateList list;
+    AddNode(list, "P");
+    TemplateList& group = AddGroup(list, "G");
+    AddNode(group, "Q");
+    AddNode(group, "R");
+    AddNode(list, "S");
+    return list;
+}
+
+TEST(TemplateTreeTest, NumbersAGroupAfterItsDescendants) {
+    const TemplateList list = Sample();
+    const char* const names[] = {"P", "Q", "R", "G", "S"};
+    for (int number = 1; number <= 5; ++number) {
+        const TemplateNode* node = FindByIndex(list, number);
+        ASSERT_NE(node, nullptr) << number;
+        EXPECT_EQ(node->name, names[number - 1]) << number;
+    }
+    EXPECT_EQ(FindByIndex(list, 0), nullptr);
+    EXPECT_EQ(FindByIndex(list, 6), nullptr);
+    EXPECT_EQ(FindByIndex(TemplateList(), 1), nullptr);
+}
+
+TEST(TemplateTreeTest, WalkEntersAndLeavesGroups) {
+    TemplateList list = Sample();
+    AddGroup(list, "Empty");
+    std::vector<std::string> steps;
+    for (TemplateWalk walk(list); walk.Next();) {
+        const char* kind = walk.Kind() == TemplateWalk::Step::kItem         ? ""
+                           : walk.Kind() == TemplateWalk::Step::kEnterGroup ? "+"
+                                                                            : "-";
+        steps.push_back(kind + walk.Node().name + std::to_string(walk.Number()) + "@" +
+                        std::to_string(walk.Depth()));
+    }
+    const std::vector<std::string> expected{"P1@0",  "+G0@0", "Q2@1",      "R3@1",
+                                            "-G4@0", "S5@0",  "+Empty0@0", "-Empty6@0"};
+    EXPECT_EQ(steps, expected);
+}
+
+TEST(TemplateTreeTest, FindsTheFirstCommandNameInPreOrder) {
+    TemplateList list;
+    AddNode(list, "plain");
+    TemplateList& group = AddGroup(list, "Twin");
+    TemplateNode& inner = AddNode(group, "T_win");
+    AddNode(group, "Inner.One");
+    AddNode(list, "Inner One");
+    struct Case {
+        const char* commandName;
+        const TemplateNode* found;
+    } cases[] = {
+        {"Twin", &list[1]},  // the group comes before its child of the same command name
+        {"InnerOne", &group[1]}, {"innerone", nullptr}, {"plain", &list[0]}, {"", nullptr},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindByCommandName(list, c.commandName), c.found) << c.commandName;
+    EXPECT_EQ(CommandName(inner), "Twin");
+}
+
+TEST(TemplateTreeTest, CommandNameDropsBlanksAndPunctuation) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"&For Each_Item, rev.2", "ForEachItemrev2"},
+        {"\tTab\t", "Tab"},
+        {"a-b+c/d", "a-b+c/d"},
+        {" ,._&", ""},
+    };
+    for (const auto& [name, commandName] : cases)
+        EXPECT_EQ(CommandName(TemplateNode(name)), commandName) << name;
+}
+
+}  // namespace
+}  // namespace templates
