@@ -2,7 +2,9 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "friend_command.h"
 #include "run_command.h"
+#include "templates_command.h"
 
 namespace {
 
@@ -40,13 +42,32 @@ int main(int argc, char** argv) {
                      "command Zentrel2.NAME), #N (dispatch command number N), ^KEYS (press keys)")
         ->required();
 
+    std::string friendFile;
+    std::optional<std::string> friendProfile;
+    CLI::App* friendCommand = zentrel.add_subcommand(
+        "friend", "Print the friend file of FILE (its header, or its source); exit 1 if none.");
+    AddVersion(*friendCommand);
+    friendCommand->add_option("FILE", friendFile, "A source, header or IDL file")->required();
+    friendCommand->add_option("--profile", friendProfile, "Settings profile file")
+        ->type_name("FILE");
+
+    std::optional<std::string> templatesFile;
+    CLI::App* templatesCommand = zentrel.add_subcommand(
+        "templates", "List the code templates with their menu numbers, keys and command names.");
+    AddVersion(*templatesCommand);
+    templatesCommand->add_option("--templates", templatesFile, "Code template file")
+        ->type_name("FILE");
+
     try {
         zentrel.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         const int status = zentrel.exit(error);
         return status == 0 ? 0 : app::kExitUsage;
     }
-    if (runCommand->parsed())
-        return app::RunSteps(run, std::cout, std::cerr);
+    if (runCommand->parsed()) return app::RunSteps(run, std::cout, std::cerr);
+    if (friendCommand->parsed()) {
+        return app::RunFriend(friendFile, friendProfile, std::cout, std::cerr);
+    }
+    if (templatesCommand->parsed()) return app::RunTemplates(templatesFile, std::cout, std::cerr);
     return app::kExitUsage;
 }

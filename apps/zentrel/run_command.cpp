@@ -14,6 +14,7 @@
 #include "posix/answer_queue.h"
 #include "posix/file_profile_store.h"
 #include "posix/terminal_platform.h"
+#include "profile_options.h"
 #include "run_state.h"
 #include "step.h"
 #include "workbench/workbench.h"
@@ -46,13 +47,8 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
         return Usage(errors, "--templates is not a readable file: " + *options.templates);
     }
 
-    const std::optional<std::filesystem::path> profilePath =
-        options.profile ? std::optional<std::filesystem::path>(*options.profile)
-                        : posix::DefaultProfilePath();
-    if (!profilePath) {
-        return Usage(errors, "no settings profile: give --profile or set ZENTREL_PROFILE or HOME");
-    }
-    posix::FileProfileStore profile(*profilePath, errors);
+    std::unique_ptr<posix::FileProfileStore> profile = OpenProfile(options.profile, errors);
+    if (!profile) return kExitUsage;
     posix::AnswerQueue answers(options.answers);
     const bool interactive = isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
     posix::TerminalPlatform platform(answers, errors, std::cin, interactive);
@@ -65,7 +61,7 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
             return Usage(errors, error);
     }
 
-    host::AddInApp addIn(platform, profile);
+    host::AddInApp addIn(platform, *profile, options.templates);
     addIn.SetEnvironment(bench);
     host::CommandSet commands(addIn);
     commands.SetEnvironment(bench);

@@ -1,0 +1,114 @@
+// Step against the editor: the searches it asks for, the upward retries, and when it does
+// nothing. Where it lands in real files is in tests/e2e/step_test.cpp.
+#include "commands/navigate/step.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "posix/answer_queue.h"
+#include "posix/terminal_platform.h"
+#include "settings/settings.h"
+#include "support/temp_dir.h"
+#include "workbench/regex_matcher.h"
+#include "workbench/workbench.h"
+
+namespace {
+
+class NeverMatcher : public workbench::Matcher {
+  public:
+    std::optional<workbench::MatchRange> Next(std::string_view, std::size_t) const override {
+        return std::nullopt;
+    }
+    std::optional<workbench::MatchRange> Previous(std::string_view, std::size_t) const override {
+        return std::nullopt;
+    }
+};
+
+class StepTest : public ::testing::Test {
+  protected:
+    StepTest() : platform_(answers_, errors_, input_, false) {
+        // Records every regular-expression find; the first `misses_` of them find nothing.
+        bench_.SetRegexMatcherFactory([this](const std::string& pattern,
+                                             long options) -> std::unique_ptr<workbench::Matcher> {
+            finds_.push_back(options);
+            patterns_.push_back(pattern);
+            if (misses_ > 0) {
+                --misses_;
+                return std::make_unique<NeverMatcher>();
+            }
+            return workbench::MakeRegexMatcher(pattern, options);
+        });
+    }
+
+    void Open(const std::string& text, long line, long column) {
+        std::string error;
+        auto document = bench_.OpenFile(dir_.Write("a.cpp", text).string(), error);
+        ASSERT_TRUE(document) << error;
+        ASSERT_TRUE(bench_.SetSelection(document, line, column, line, column, error)) << error;
+    }
+
+    void Run(bool up, bool extend, ide::Environment* environment) {
+        commands::CommandContext context{environment, platform_, settings_};
+        commands::navigate::Step(context, up, extend);
+    }
+
+    testing_support::TempDir dir_;
+    posix::AnswerQueue answers_;
+    std::ostringstream errors_;
+    std::istringstream input_;
+    posix::TerminalPlatform platform_;
+    settings::Settings settings_;
+    workbench::Workbench bench_;
+    std::vector<long> finds_;
+    std::vector<std::string> patterns_;
+    int misses_ = 0;
+};
+
+TEST_F(StepTest, SearchesOnceDownAndUpToThreeTimesUpEachALineHigher) {
+    // Stops on lines 2 and 4; the caret starts on line 5, column 3.
+    const std::string text = "x\nA\n  \nB\n  \n";
+    struct Case {
+        bool up;
+        int misses;
+        std::vector<long> finds;
+        long line;  // where the caret ends, column 1
+    };
+    const Case cases[] = {
+        {true, 0, {648}, 4},           {true, 1, {648, 648}, 2}, {true, 2, {648, 648, 648}, 2},
+        {true, 3, {648, 648, 648}, 1}, {false, 0, {520}, 6},     {false, 1, {520}, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.up ? "up" : "down") + " missing " + std::to_string(c.misses));
+        Open(text, 5, 3);
+        finds_.clear();
+        patterns_.clear();
+        misses_ = c.misses;
+        Run(c.up, false, &bench_);
+        EXPECT_EQ(finds_, c.finds);
+        for (const std::string& pattern : patterns_)
+            EXPECT_EQ(pattern, "(\\n\\{)|(\\n[a-zA-Z#])|(\\n/\\*)");
+        auto caret = bench_.ActiveCaret();
+        ASSERT_TRUE(caret);
+        EXPECT_EQ(caret->caretLine, c.line);
+        EXPECT_EQ(caret->caretColumn, 1);
+        EXPECT_EQ(caret->anchorLine, c.line);
+    }
+}
+
+TEST_F(StepTest, DoesNothingWithoutAnIdeOrADocument) {
+    for (bool up : {true, false}) {
+        for (bool extend : {true, false}) {
+            Run(up, extend, nullptr);
+            Run(up, extend, &bench_);
+        }
+    }
+    EXPECT_TRUE(finds_.empty());
+    EXPECT_TRUE(platform_.Recorded().messages.empty());
+    EXPECT_EQ(platform_.Recorded().beeps, 0);
+    EXPECT_FALSE(bench_.ActiveCaret());
+}
+
+}  // namespace
