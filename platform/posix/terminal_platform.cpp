@@ -148,6 +148,8 @@ std::optional<sys::FileInfo> TerminalPlatform::FindFirstFile(const std::string& 
 }
 
 std::optional<std::string> TerminalPlatform::ModuleFileName() {
+    if (moduleFileName_)
+        return moduleFileName_;
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
@@ -156,6 +158,8 @@ std::optional<std::string> TerminalPlatform::ModuleFileName() {
 }
 
 std::optional<std::string> TerminalPlatform::ApplicationDataFolder() {
+    if (applicationData_)
+        return applicationData_;
     // The base-directory convention's data home stands in for the roaming folder.
     const std::optional<std::string> dataHome = GetEnvironmentVariable("XDG_DATA_HOME");
     if (dataHome && !dataHome->empty() && (*dataHome)[0] == '/')

@@ -43,6 +43,9 @@ class TerminalPlatform : public sys::Platform {
     int WaitDepth() const { return waitDepth_; }
     // A terminal bell on beeps; off for pipes and tests.
     void SetRingBell(bool ring) { ringBell_ = ring; }
+    // Fixed answers in place of the process's own, for tests.
+    void SetModuleFileName(std::string path) { moduleFileName_ = std::move(path); }
+    void SetApplicationDataFolder(std::string path) { applicationData_ = std::move(path); }
 
   private:
     std::optional<std::string> Ask(const std::string& prompt);
@@ -53,6 +56,8 @@ class TerminalPlatform : public sys::Platform {
     bool interactive_;
     bool ringBell_ = false;
     int waitDepth_ = 0;
+    std::optional<std::string> moduleFileName_;
+    std::optional<std::string> applicationData_;
     Recording recording_;
 };
 

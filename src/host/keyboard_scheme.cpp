@@ -57,7 +57,7 @@ bool EnsureWritableScheme(ide::Environment& environment, sys::Platform& platform
         return true;
 
     const std::optional<std::string> appData = platform.ApplicationDataFolder();
-    if (!appData)
+    if (!appData || appData->empty())
         return false;
     const std::optional<std::string> version = VersionOfRoot(environment.RegistryRoot());
     if (!version)

@@ -45,6 +45,7 @@ class Session {
     }
 
     workbench::Workbench& Bench() { return *bench_; }
+    const std::shared_ptr<workbench::Workbench>& BenchRef() const { return bench_; }
     host::CommandSet& Commands() { return commands_; }
     host::AddInApp& App() { return app_; }
     settings::MemoryProfileStore& Profile() { return profile_; }
