@@ -15,7 +15,8 @@ namespace app {
 int RunFriend(const std::string& file, const std::optional<std::string>& profilePath,
               std::ostream& out, std::ostream& errors) {
     std::unique_ptr<posix::FileProfileStore> profile = OpenProfile(profilePath, errors);
-    if (!profile) return 2;
+    if (!profile)
+        return 2;
     settings::CRegistry registry(*profile);
     settings::Settings settings;
     settings::LoadSettings(registry, settings);
@@ -24,7 +25,8 @@ int RunFriend(const std::string& file, const std::optional<std::string>& profile
     posix::TerminalPlatform platform(answers, errors, std::cin, false);
     const std::string path = std::filesystem::absolute(file).lexically_normal().string();
     const std::string friendPath = commands::navigate::FindFriendFile(path, settings, platform);
-    if (friendPath.empty()) return 1;
+    if (friendPath.empty())
+        return 1;
     out << friendPath << '\n';
     return 0;
 }

@@ -8,7 +8,7 @@
 namespace app {
 
 // 0 with the path printed, 1 when there is no friend file, 2 for a usage error.
-int RunFriend(const std::string& file, const std::optional<std::string>& profile,
-              std::ostream& out, std::ostream& errors);
+int RunFriend(const std::string& file, const std::optional<std::string>& profile, std::ostream& out,
+              std::ostream& errors);
 
 }  // namespace app

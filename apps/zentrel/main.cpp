@@ -64,10 +64,12 @@ int main(int argc, char** argv) {
         const int status = zentrel.exit(error);
         return status == 0 ? 0 : app::kExitUsage;
     }
-    if (runCommand->parsed()) return app::RunSteps(run, std::cout, std::cerr);
+    if (runCommand->parsed())
+        return app::RunSteps(run, std::cout, std::cerr);
     if (friendCommand->parsed()) {
         return app::RunFriend(friendFile, friendProfile, std::cout, std::cerr);
     }
-    if (templatesCommand->parsed()) return app::RunTemplates(templatesFile, std::cout, std::cerr);
+    if (templatesCommand->parsed())
+        return app::RunTemplates(templatesFile, std::cout, std::cerr);
     return app::kExitUsage;
 }

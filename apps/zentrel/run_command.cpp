@@ -11,6 +11,8 @@
 #include "host/command_set.h"
 #include "host/command_table.h"
 #include "host/command_target.h"
+#include "host/connect.h"
+#include "ide_files.h"
 #include "posix/answer_queue.h"
 #include "posix/file_profile_store.h"
 #include "posix/terminal_platform.h"
@@ -48,13 +50,22 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     }
 
     std::unique_ptr<posix::FileProfileStore> profile = OpenProfile(options.profile, errors);
-    if (!profile) return kExitUsage;
+    if (!profile)
+        return kExitUsage;
     posix::AnswerQueue answers(options.answers);
     const bool interactive = isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
     posix::TerminalPlatform platform(answers, errors, std::cin, interactive);
     platform.SetRingBell(isatty(STDERR_FILENO));
 
     auto bench = std::make_shared<workbench::Workbench>();
+    // The IDE remembers its commands between runs; a file it cannot read is left alone.
+    const std::filesystem::path idePath = IdeStatePath(profile->Path());
+    std::string ideError;
+    const bool ideStateUsable = bench->LoadIdeState(idePath, ideError);
+    if (!ideStateUsable) {
+        errors << "zentrel run: " << ideError
+               << " (the IDE starts fresh and will not save over it)\n";
+    }
     if (options.solution) {
         std::string error;
         if (!bench->LoadSolutionDirectory(*options.solution, error))
@@ -62,9 +73,9 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     }
 
     host::AddInApp addIn(platform, *profile, options.templates);
-    addIn.SetEnvironment(bench);
-    host::CommandSet commands(addIn);
-    commands.SetEnvironment(bench);
+    host::Connect connect(addIn);
+    connect.OnConnection(bench, bench->AddInInstance());
+    host::CommandSet& commands = connect.Commands();
 
     RunState state;
     for (const Step& step : steps) {
@@ -86,11 +97,21 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
                 errors << "zentrel run: no command has the number " << number->number << '\n';
             }
         } else if (const auto* keys = std::get_if<KeyStep>(&step)) {
-            return Usage(errors, "no command is bound to the keys " + keys->keys);
+            std::string error;
+            const auto execute = [&](const std::string& fullName) {
+                return host::Exec(commands, fullName, host::kExecOptionDoDefault);
+            };
+            // An unbound key does nothing in the IDE either.
+            if (!bench->PressKeys(keys->keys, execute, error))
+                errors << "zentrel run: " << error << '\n';
         }
     }
 
     state.Capture(*bench, platform.Recorded());
+    connect.OnDisconnection();
+    if (ideStateUsable && !bench->SaveIdeState(idePath, ideError)) {
+        errors << "zentrel run: " << ideError << '\n';
+    }
     bool writeFailed = false;
     if (!options.dryRun) {
         std::string error;

@@ -16,16 +16,19 @@ int RunTemplates(const std::optional<std::string>& templatesPath, std::ostream& 
     posix::TerminalPlatform platform(answers, errors, std::cin, false);
     templates::TemplateList list;
     const std::string path = templatesPath ? *templatesPath : templates::TemplateFilePath(platform);
-    if (!templates::LoadTemplateFile(platform, list, path)) return 1;
+    if (!templates::LoadTemplateFile(platform, list, path))
+        return 1;
 
     // A group's number comes after its children's, so number everything first.
     std::map<const templates::TemplateNode*, int> numbers;
     for (templates::TemplateWalk walk(list); walk.Next();) {
-        if (walk.Number() != 0) numbers[&walk.Node()] = walk.Number();
+        if (walk.Number() != 0)
+            numbers[&walk.Node()] = walk.Number();
     }
     out << path << '\n';
     for (templates::TemplateWalk walk(list); walk.Next();) {
-        if (walk.Kind() == templates::TemplateWalk::Step::kLeaveGroup) continue;
+        if (walk.Kind() == templates::TemplateWalk::Step::kLeaveGroup)
+            continue;
         const templates::TemplateNode& node = walk.Node();
         out << std::string(2 * walk.Depth(), ' ') << numbers[&node] << ' ';
         if (templates::IsSeparator(node) && !templates::IsGroup(node)) {
@@ -33,8 +36,10 @@ int RunTemplates(const std::optional<std::string>& templatesPath, std::ostream& 
             continue;
         }
         out << node.name;
-        if (templates::IsGroup(node)) out << " >";
-        if (templates::HasKey(node)) out << "  [" << node.key << ']';
+        if (templates::IsGroup(node))
+            out << " >";
+        if (templates::HasKey(node))
+            out << "  [" << node.key << ']';
         out << "  CodeTempl_" << templates::CommandName(node);
         out << '\n';
     }

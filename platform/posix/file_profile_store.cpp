@@ -219,6 +219,16 @@ bool FileProfileStore::Write(const std::string& section, const std::string& name
     return true;
 }
 
+bool FileProfileStore::ClearSection(const std::string& section) {
+    if (!writable_) return false;
+    settings::ProfileDocument changed = document_;
+    // Nothing to remove: the file need not be touched.
+    if (!changed.RemoveSection(section)) return true;
+    if (!ReplaceFile(path_, changed.Serialize())) return false;
+    document_ = std::move(changed);
+    return true;
+}
+
 std::optional<std::filesystem::path> DefaultProfilePath(const EnvironmentLookup& environment) {
     auto variable = [&](const char* name) -> std::optional<std::string> {
         std::optional<std::string> value = environment(name);

@@ -34,6 +34,7 @@ class FileProfileStore : public settings::ProfileStore {
     bool WriteString(const std::string& section, const std::string& name,
                      const std::string& value) override;
 
+    bool ClearSection(const std::string& section) override;
     const std::filesystem::path& Path() const { return path_; }
     bool Writable() const { return writable_; }
 

@@ -2,6 +2,10 @@
 
 #include <tuple>
 
+#include "workbench/command_bars.h"
+#include "workbench/ide_state_file.h"
+#include "workbench/key_chord.h"
+#include "workbench/regex_matcher.h"
 #include "workbench/solution_directory.h"
 
 namespace workbench {
@@ -9,7 +13,11 @@ namespace workbench {
 Workbench::Workbench()
     : context_(std::make_shared<EditorContext>()),
       documents_(std::make_shared<DocumentList>(context_)),
-      debugger_(std::make_shared<DebuggerModel>()) {}
+      debugger_(std::make_shared<DebuggerModel>()) {
+    context_->regexMatchers = MakeRegexMatcher;
+    std::string ignored;
+    RestoreIdeState(FreshIdeState(), ignored);
+}
 
 ide::Ref<ide::Window> Workbench::ActiveWindow() {
     const std::shared_ptr<TextDocument>& active = documents_->Active();
@@ -18,6 +26,8 @@ ide::Ref<ide::Window> Workbench::ActiveWindow() {
 
 ide::Ref<ide::Properties> Workbench::GetProperties(const std::string& category,
                                                    const std::string& page) {
+    if (category == "Environment" && page == "Keyboard")
+        return std::make_shared<KeyboardProperties>(commands_->SharedScheme());
     if (category != "TextEditor" || page != "C/C++")
         return nullptr;
     return context_->properties;
@@ -161,6 +171,89 @@ bool Workbench::LoadSolutionDirectory(const std::string& path, std::string& erro
 std::shared_ptr<SolutionModel> Workbench::NewSolution(const std::string& fullName) {
     solution_ = std::make_shared<SolutionModel>(fullName);
     return solution_;
+}
+
+ide::Ref<ide::Commands> Workbench::GetCommands() {
+    return commandsAvailable_ ? commands_ : nullptr;
+}
+
+ide::Ref<ide::CommandBars> Workbench::GetCommandBars() {
+    if (!commandsAvailable_)
+        return nullptr;
+    return std::make_shared<BarCollection>(commands_->SharedBars());
+}
+
+bool Workbench::PressKeys(const std::string& keys,
+                          const std::function<bool(const std::string& fullCommandName)>& execute,
+                          std::string& error) {
+    std::optional<std::string> chord = NormalizeChord(keys);
+    if (!chord) {
+        error = "\"" + keys + "\" is not a key chord";
+        return false;
+    }
+    std::vector<std::string> scopes{"Global"};
+    if (documents_->Active())
+        scopes.insert(scopes.begin(), "Text Editor");
+    std::shared_ptr<NamedCommand> command;
+    for (const std::string& scope : scopes) {
+        command = commands_->BoundTo({scope, *chord});
+        if (command)
+            break;
+    }
+    if (!command) {
+        error = "no command is bound to " + keys + " in " + scopes.front();
+        if (scopes.size() > 1)
+            error += " or " + scopes.back();
+        return false;
+    }
+    if (!execute(command->FullName())) {
+        error = command->FullName() + " (bound to " + keys + ") did not run";
+        return false;
+    }
+    return true;
+}
+
+bool Workbench::SetKeyboardScheme(const std::string& value) {
+    return commands_->Scheme().SetValue(value);
+}
+
+void Workbench::SetBuiltInSchemesReadOnly(bool readOnly) {
+    commands_->Scheme().SetBuiltInReadOnly(readOnly);
+}
+
+void Workbench::SetBarGenerationAvailable(ide::BarGeneration generation, bool available) {
+    commands_->Bars().SetAnswers(generation, available);
+}
+
+IdeState Workbench::CurrentIdeState() const {
+    IdeState state = CaptureIdeState(*commands_);
+    state.version = version_;
+    state.registryRoot = registryRoot_;
+    return state;
+}
+
+bool Workbench::RestoreIdeState(const IdeState& state, std::string& error) {
+    if (!workbench::RestoreIdeState(state, *commands_, error))
+        return false;
+    version_ = state.version;
+    registryRoot_ = state.registryRoot;
+    return true;
+}
+
+bool Workbench::LoadIdeState(const std::filesystem::path& path, std::string& error) {
+    IdeState state;
+    if (!ReadIdeStateFile(path, state, error))
+        return false;
+    std::string reason;
+    if (!RestoreIdeState(state, reason)) {
+        error = path.string() + ": " + reason;
+        return false;
+    }
+    return true;
+}
+
+bool Workbench::SaveIdeState(const std::filesystem::path& path, std::string& error) const {
+    return WriteIdeStateFile(path, CurrentIdeState(), error);
 }
 
 }  // namespace workbench

@@ -3,15 +3,19 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/ide.h"
+#include "workbench/command_model.h"
 #include "workbench/debugger.h"
 #include "workbench/document_list.h"
 #include "workbench/editor_context.h"
+#include "workbench/ide_state.h"
 #include "workbench/matcher.h"
 #include "workbench/solution_tree.h"
 
@@ -25,7 +29,7 @@ class Workbench : public ide::Environment {
     ide::Ref<ide::Documents> GetDocuments() override { return documents_; }
     // The active document's window; none without a document.
     ide::Ref<ide::Window> ActiveWindow() override;
-    // Only ("TextEditor", "C/C++") exists.
+    // Only ("TextEditor", "C/C++") and ("Environment", "Keyboard") exist.
     ide::Ref<ide::Properties> GetProperties(const std::string& category,
                                             const std::string& page) override;
     ide::Ref<ide::Solution> GetSolution() override { return solution_; }
@@ -34,6 +38,8 @@ class Workbench : public ide::Environment {
     std::string RegistryRoot() override { return registryRoot_; }
     bool SuppressUI() override { return suppressUI_; }
     bool SetSuppressUI(bool suppress) override;
+    ide::Ref<ide::Commands> GetCommands() override;
+    ide::Ref<ide::CommandBars> GetCommandBars() override;
 
     // Documents.
     // Opens the file (or finds it by its absolute normalized path) and makes it active; on
@@ -87,7 +93,8 @@ class Workbench : public ide::Environment {
     // Editor properties of ("TextEditor", "C/C++").
     void SetEditorProperty(const std::string& name, const ide::Value& value);
     bool RemoveEditorProperty(const std::string& name);
-    // The engine for FindText with the regular-expression bit; without one such a find fails.
+    // The engine for FindText with the regular-expression bit; MakeRegexMatcher unless replaced,
+    // and without one such a find fails.
     void SetRegexMatcherFactory(MatcherFactory factory);
 
     // Solution.
@@ -98,8 +105,39 @@ class Workbench : public ide::Environment {
 
     // Environment details.
     void SetDebuggerAvailable(bool available) { debuggerAvailable_ = available; }
+    // Empty: an IDE that cannot tell its version.
     void SetVersion(const std::string& version) { version_ = version; }
     void SetRegistryRoot(const std::string& root) { registryRoot_ = root; }
+
+    // Commands, key bindings and command bars. A fresh IDE holds a few commands of its own
+    // (FreshIdeState) and runs the built-in keyboard scheme "[Default Settings]", read-only.
+    // The add-in's object, ProgID "Zentrel2".
+    ide::Ref<ide::AddIn> AddInInstance() const { return addIn_; }
+    // Runs the command bound to the chord in the active scope, as the IDE does on a key press:
+    // "Text Editor" while a text document is active, where its bindings win over "Global"
+    // ones, else "Global". Chords compare without regard to case or the order of modifiers.
+    // `execute` gets the command's full name, as the add-in's Exec would. False, with the
+    // reason in `error`, when nothing is bound or `execute` refuses.
+    bool PressKeys(const std::string& keys,
+                   const std::function<bool(const std::string& fullCommandName)>& execute,
+                   std::string& error);
+    // Any non-empty text; one beginning with '[' names a built-in scheme.
+    bool SetKeyboardScheme(const std::string& value);
+    // While on (the default) a built-in scheme takes no bindings.
+    void SetBuiltInSchemesReadOnly(bool readOnly);
+    // Whether the bar collection answers that interface generation (both do by default).
+    void SetBarGenerationAvailable(ide::BarGeneration generation, bool available);
+    // Without, GetCommands and GetCommandBars answer empty.
+    void SetCommandsAvailable(bool available) { commandsAvailable_ = available; }
+    IdeState CurrentIdeState() const;
+    // Nothing changes when the state does not hold together.
+    bool RestoreIdeState(const IdeState& state, std::string& error);
+
+    // The IDE's own state between runs (ide_state_file.h). A missing file restores a fresh
+    // IDE. An unreadable or malformed one gives false and changes nothing: the caller reports
+    // it, runs on with the defaults and must not save over that file.
+    bool LoadIdeState(const std::filesystem::path& path, std::string& error);
+    bool SaveIdeState(const std::filesystem::path& path, std::string& error) const;
 
   private:
     std::shared_ptr<TextDocument> Own(const ide::Ref<ide::Document>& document) const;
@@ -112,6 +150,10 @@ class Workbench : public ide::Environment {
     bool suppressUI_ = false;
     std::string version_ = "8.0";
     std::string registryRoot_ = "Software\\Microsoft\\VisualStudio\\8.0";
+    std::shared_ptr<AddInRecord> addIn_ = std::make_shared<AddInRecord>("Zentrel2");
+    std::shared_ptr<CommandModel> commands_ = std::make_shared<CommandModel>(
+        std::make_shared<CommandBarStore>(), std::make_shared<KeyboardScheme>());
+    bool commandsAvailable_ = true;
 };
 
 }  // namespace workbench

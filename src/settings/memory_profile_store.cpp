@@ -32,6 +32,12 @@ bool MemoryProfileStore::WriteString(const std::string& section, const std::stri
     return Write(Access::Kind::kWriteString, section, name, value);
 }
 
+bool MemoryProfileStore::ClearSection(const std::string& section) {
+    if (writesFail_) return false;
+    std::erase_if(values_, [&](const auto& entry) { return entry.first.first == section; });
+    return true;
+}
+
 void MemoryProfileStore::Seed(const std::string& section, const std::string& name, Value value) {
     values_[{section, name}] = std::move(value);
 }

@@ -34,6 +34,7 @@ class MemoryProfileStore : public ProfileStore {
                      const std::string& value) override;
 
     // Raw access that bypasses the failure switch and the access log.
+    bool ClearSection(const std::string& section) override;
     void Seed(const std::string& section, const std::string& name, Value value);
     std::optional<Value> Peek(const std::string& section, const std::string& name) const;
     const std::map<Key, Value>& Values() const { return values_; }

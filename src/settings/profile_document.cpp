@@ -316,6 +316,10 @@ bool ProfileDocument::Set(std::string_view section, std::string_view name, Profi
     return true;
 }
 
+bool ProfileDocument::RemoveSection(std::string_view section) {
+    return std::erase_if(sections_, [&](const Section& s) { return s.name == section; }) > 0;
+}
+
 ProfileDocument::Section& ProfileDocument::SectionNamed(std::string_view name) {
     for (Section& section : sections_) {
         if (section.name == name) {

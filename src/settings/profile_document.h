@@ -40,6 +40,8 @@ class ProfileDocument {
     // False, with nothing changed, for what the text cannot hold: a NUL byte anywhere, a line
     // break in a section.
     bool Set(std::string_view section, std::string_view name, ProfileValue value);
+    // True when the section held anything.
+    bool RemoveSection(std::string_view section);
 
     bool operator==(const ProfileDocument&) const = default;
 

@@ -23,6 +23,8 @@ class ProfileStore {
                           std::int32_t value) = 0;
     virtual bool WriteString(const std::string& section, const std::string& name,
                              const std::string& value) = 0;
+    // Removes every value of the section; true when none is left.
+    virtual bool ClearSection(const std::string& section) = 0;
 };
 
 }  // namespace settings

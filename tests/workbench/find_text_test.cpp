@@ -62,8 +62,36 @@ TEST_F(FindTextTest, PlainText) {
         {"empty pattern", "^abc", "", 0, "^abc", false},
         {"across a line break", "^a\r\nb", "\r\nb", 0, "a[[\r\nb]]", true},
         {"half a CR LF is no match", "^a\r\nb", "\nb", 0, "^a\r\nb", false},
-        {"regular expressions refused", "^abc", "a", 8, "^abc", false},
-        {"regular expressions refused upward", "abc^", "a", 648, "abc^", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool found = false;
+        EXPECT_EQ(Find(c.before, c.pattern, c.options, found), c.after);
+        EXPECT_EQ(found, c.found);
+    }
+}
+
+TEST_F(FindTextTest, RegularExpressions) {
+    struct Case {
+        const char* name;
+        const char* before;
+        const char* pattern;
+        long options;
+        const char* after;
+        bool found;
+    };
+    const Case cases[] = {
+        {"down begins at or after the caret", "ab a^b ab", "a.", 8, "ab ab [[ab]]", true},
+        {"down from the caret itself", "x^ab", "a.", 520, "x[[ab]]", true},
+        {"up ends at or before the caret", "ab a^b ab", "a.", 136, "[[ab]] ab ab", true},
+        {"up may end at the caret", "ab ab^", "a.", 648, "ab [[ab]]", true},
+        {"from start", "ab a^b", "a.", 264, "[[ab]] ab", true},
+        {"from start upward is from the end", "a^b ab", "a.", 392, "ab [[ab]]", true},
+        {"case folded", "^AB ab", "[a]b", 8, "[[AB]] ab", true},
+        {"match case", "^AB ab", "[a]b", 12, "AB [[ab]]", true},
+        {"no match", "^abc", "b\\n", 8, "^abc", false},
+        {"a pattern outside the syntax finds nothing", "^abc", "a{2}", 8, "^abc", false},
+        {"nor upward", "abc^", "a:b", 648, "abc^", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,17 @@
+// Files the built-in IDE keeps beside the settings profile: its own state (commands, bindings,
+// command bars, keyboard scheme) and the registry that registration writes to.
+#pragma once
+
+#include <filesystem>
+
+namespace app {
+
+inline std::filesystem::path IdeStatePath(const std::filesystem::path& profile) {
+    return std::filesystem::path(profile).replace_extension(".ide.json");
+}
+
+inline std::filesystem::path RegistryPath(const std::filesystem::path& profile) {
+    return std::filesystem::path(profile).replace_extension(".registry");
+}
+
+}  // namespace app

@@ -1,0 +1,62 @@
+// The IDE's command bars and the buttons on them, whichever interface generation shows them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/ide.h"
+
+namespace workbench {
+
+// A button that runs a command.
+struct BarButtonRecord {
+    std::string command;  // the command's full name
+    long style = 0;
+    long picture = 0;  // bitmap resource numbers; 0 for none
+    long mask = 0;
+};
+
+class BarRecord {
+  public:
+    explicit BarRecord(std::string name) : name_(std::move(name)) {}
+
+    const std::string& Name() const { return name_; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible) { visible_ = visible; }
+    // Left to right; a button's position is its index plus 1.
+    const std::vector<std::shared_ptr<BarButtonRecord>>& Buttons() const { return buttons_; }
+    // Puts the button at the position, moving the ones from there right; a position outside
+    // 1 .. count + 1 appends it.
+    std::shared_ptr<BarButtonRecord> Insert(long position, BarButtonRecord button);
+    void RemoveButtonsOf(const std::string& command);
+
+  private:
+    std::string name_;
+    // New bars show, so that a toolbar an add-in creates is seen without further calls.
+    bool visible_ = true;
+    std::vector<std::shared_ptr<BarButtonRecord>> buttons_;
+};
+
+class CommandBarStore {
+  public:
+    // In the order created.
+    const std::vector<std::shared_ptr<BarRecord>>& Bars() const { return bars_; }
+    std::shared_ptr<BarRecord> Find(const std::string& name) const;
+    // Empty when the name is empty or taken.
+    std::shared_ptr<BarRecord> Add(const std::string& name);
+    bool Remove(const BarRecord& bar);
+    void RemoveButtonsOf(const std::string& command);
+    void Clear() { bars_.clear(); }
+
+    // Whether the collection answers that generation's interface.
+    bool Answers(ide::BarGeneration generation) const;
+    void SetAnswers(ide::BarGeneration generation, bool answers);
+
+  private:
+    std::vector<std::shared_ptr<BarRecord>> bars_;
+    bool answersOlder_ = true;
+    bool answersNewer_ = true;
+};
+
+}  // namespace workbench

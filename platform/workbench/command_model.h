@@ -1,0 +1,113 @@
+// The IDE's named commands: the add-in's and the IDE's own, their key bindings in the active
+// keyboard scheme, and the buttons that run them on the command bars.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/ide.h"
+#include "workbench/command_bar_store.h"
+#include "workbench/key_chord.h"
+#include "workbench/keyboard_scheme.h"
+
+namespace workbench {
+
+class AddInRecord : public ide::AddIn {
+  public:
+    explicit AddInRecord(std::string progId) : progId_(std::move(progId)) {}
+    std::string ProgID() override { return progId_; }
+
+  private:
+    std::string progId_;
+};
+
+class CommandModel;
+
+class NamedCommand : public ide::Command {
+  public:
+    NamedCommand(std::weak_ptr<CommandModel> owner, std::string name, std::string buttonText,
+                 std::string tooltip)
+        : owner_(std::move(owner)),
+          name_(std::move(name)),
+          buttonText_(std::move(buttonText)),
+          tooltip_(std::move(tooltip)) {}
+
+    // Once deleted a command answers nothing and every call fails.
+    std::string Name() override;
+    std::vector<std::string> Bindings() override;
+    bool SetBindings(const std::vector<std::string>& bindings) override;
+    bool Delete() override;
+    // The bar must be one of this IDE's, reached through either generation.
+    ide::Ref<ide::CommandBarControl> AddControl(ide::CommandBar& bar, long position) override;
+
+    const std::string& FullName() const { return name_; }
+    const std::string& ButtonText() const { return buttonText_; }
+    const std::string& Tooltip() const { return tooltip_; }
+    const std::vector<std::string>& BindingTexts() const { return bindings_; }
+    bool BoundTo(const KeyBinding& binding) const;
+
+  private:
+    friend class CommandModel;
+
+    std::weak_ptr<CommandModel> owner_;  // reset on deletion
+    std::string name_;
+    std::string buttonText_;
+    std::string tooltip_;
+    std::vector<std::string> bindings_;
+};
+
+// Lists commands in the order created; deleting one moves the later ones up an index. Full
+// names compare without regard to case, as the IDE's do. Create with make_shared.
+class CommandModel : public ide::Commands, public std::enable_shared_from_this<CommandModel> {
+  public:
+    CommandModel(std::shared_ptr<CommandBarStore> bars, std::shared_ptr<KeyboardScheme> scheme)
+        : bars_(std::move(bars)), scheme_(std::move(scheme)) {}
+
+    long Count() override { return static_cast<long>(commands_.size()); }
+    ide::Ref<ide::Command> Item(long index) override;
+    // Fails without an add-in or a name, or when the full name exists. The picture, the
+    // initial status and the picture flag are not kept.
+    ide::Ref<ide::Command> AddNamedCommand(ide::AddIn* addIn, const std::string& name,
+                                           const std::string& buttonText,
+                                           const std::string& tooltip, bool msoButton,
+                                           long bitmapId, long status) override;
+    // Only top-level toolbars. The bar is given through the newer generation when the bar
+    // collection answers it, else the older one; when it answers neither the bar is still
+    // made but nothing is given back.
+    ide::Ref<ide::CommandBar> AddCommandBar(const std::string& name, long type,
+                                            ide::CommandBar* parent, long position) override;
+    bool RemoveCommandBar(ide::CommandBar& bar) override;
+
+    // Adds a command by its full name, as the IDE's own are; bindings are taken as given.
+    // Empty when the name is empty or exists.
+    std::shared_ptr<NamedCommand> Add(const std::string& fullName, const std::string& buttonText,
+                                      const std::string& tooltip,
+                                      std::vector<std::string> bindings);
+    void Clear();
+    const std::vector<std::shared_ptr<NamedCommand>>& All() const { return commands_; }
+    std::shared_ptr<NamedCommand> Find(const std::string& fullName) const;
+    // The first command holding the binding.
+    std::shared_ptr<NamedCommand> BoundTo(const KeyBinding& binding) const;
+
+    CommandBarStore& Bars() const { return *bars_; }
+    const std::shared_ptr<CommandBarStore>& SharedBars() const { return bars_; }
+    KeyboardScheme& Scheme() const { return *scheme_; }
+    const std::shared_ptr<KeyboardScheme>& SharedScheme() const { return scheme_; }
+
+  private:
+    friend class NamedCommand;
+
+    // A chord holds one command per scope: binding it takes it from any other command.
+    bool WriteBindings(NamedCommand& command, const std::vector<std::string>& bindings);
+    bool Remove(NamedCommand& command);
+    // The bar when it is one of this IDE's.
+    std::shared_ptr<BarRecord> OwnBar(ide::CommandBar& bar) const;
+
+    std::shared_ptr<CommandBarStore> bars_;
+    std::shared_ptr<KeyboardScheme> scheme_;
+    std::vector<std::shared_ptr<NamedCommand>> commands_;
+};
+
+}  // namespace workbench

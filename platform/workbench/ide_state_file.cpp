@@ -1,0 +1,260 @@
+#include "workbench/ide_state_file.h"
+
+#include <climits>
+#include <system_error>
+
+#include <nlohmann/json.hpp>
+
+#include "workbench/file_io.h"
+
+namespace workbench {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+constexpr int kFormat = 1;
+
+// Reads typed fields, naming the first one that is missing or of the wrong type.
+class FieldReader {
+  public:
+    explicit FieldReader(std::string& error) : error_(error) {}
+
+    bool Text(const json& object, const char* key, const std::string& where, std::string& out) {
+        const json* field = Field(object, key);
+        if (field == nullptr || !field->is_string())
+            return Fail(where, key, "a text");
+        out = field->get<std::string>();
+        return true;
+    }
+    bool Flag(const json& object, const char* key, const std::string& where, bool& out) {
+        const json* field = Field(object, key);
+        if (field == nullptr || !field->is_boolean())
+            return Fail(where, key, "true or false");
+        out = field->get<bool>();
+        return true;
+    }
+    bool Number(const json& object, const char* key, const std::string& where, long& out) {
+        const json* field = Field(object, key);
+        bool fits = field != nullptr &&
+                    (field->is_number_unsigned() ? field->get<unsigned long long>() <= LONG_MAX
+                                                 : field->is_number_integer());
+        if (!fits)
+            return Fail(where, key, "a whole number");
+        out = field->get<long>();
+        return true;
+    }
+    const json* List(const json& object, const char* key, const std::string& where) {
+        const json* field = Field(object, key);
+        if (field == nullptr || !field->is_array()) {
+            Fail(where, key, "a list");
+            return nullptr;
+        }
+        return field;
+    }
+    const json* Group(const json& object, const char* key, const std::string& where) {
+        const json* field = Field(object, key);
+        if (field == nullptr || !field->is_object()) {
+            Fail(where, key, "an object");
+            return nullptr;
+        }
+        return field;
+    }
+    bool Texts(const json& object, const char* key, const std::string& where,
+               std::vector<std::string>& out) {
+        const json* list = List(object, key, where);
+        if (list == nullptr)
+            return false;
+        out.clear();
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            if (!(*list)[i].is_string())
+                return Fail(Join(where, key), "[" + std::to_string(i) + "]", "a text");
+            out.push_back((*list)[i].get<std::string>());
+        }
+        return true;
+    }
+    bool Item(const json& item, const std::string& where) {
+        return item.is_object() || Fail(where, "", "an object");
+    }
+
+  private:
+    static const json* Field(const json& object, const char* key) {
+        auto found = object.find(key);
+        return found == object.end() ? nullptr : &*found;
+    }
+    static std::string Join(const std::string& where, const std::string& key) {
+        return where.empty() || key.starts_with('[') ? where + key : where + "." + key;
+    }
+    bool Fail(const std::string& where, const std::string& key, const std::string& expected) {
+        std::string name = Join(where, key);
+        error_ = (name.empty() ? std::string("the file") : name) + " should be " + expected;
+        return false;
+    }
+
+    std::string& error_;
+};
+
+std::string Indexed(const char* list, std::size_t index) {
+    return std::string(list) + "[" + std::to_string(index) + "]";
+}
+
+bool ReadCommands(const json& root, FieldReader& read, std::vector<CommandState>& commands) {
+    const json* list = read.List(root, "commands", "");
+    if (list == nullptr)
+        return false;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const json& item = (*list)[i];
+        std::string where = Indexed("commands", i);
+        CommandState& command = commands.emplace_back();
+        if (!read.Item(item, where) || !read.Text(item, "name", where, command.name) ||
+            !read.Text(item, "buttonText", where, command.buttonText) ||
+            !read.Text(item, "tooltip", where, command.tooltip) ||
+            !read.Texts(item, "bindings", where, command.bindings))
+            return false;
+    }
+    return true;
+}
+
+bool ReadButtons(const json& bar, const std::string& barWhere, FieldReader& read,
+                 std::vector<ButtonState>& buttons) {
+    const json* list = read.List(bar, "buttons", barWhere);
+    if (list == nullptr)
+        return false;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const json& item = (*list)[i];
+        std::string where = barWhere + "." + Indexed("buttons", i);
+        ButtonState& button = buttons.emplace_back();
+        if (!read.Item(item, where) || !read.Number(item, "position", where, button.position) ||
+            !read.Text(item, "command", where, button.command) ||
+            !read.Number(item, "style", where, button.style) ||
+            !read.Number(item, "picture", where, button.picture) ||
+            !read.Number(item, "mask", where, button.mask))
+            return false;
+    }
+    return true;
+}
+
+bool ReadBars(const json& root, FieldReader& read, std::vector<BarState>& bars) {
+    const json* list = read.List(root, "commandBars", "");
+    if (list == nullptr)
+        return false;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const json& item = (*list)[i];
+        std::string where = Indexed("commandBars", i);
+        BarState& bar = bars.emplace_back();
+        if (!read.Item(item, where) || !read.Text(item, "name", where, bar.name) ||
+            !read.Flag(item, "visible", where, bar.visible) ||
+            !ReadButtons(item, where, read, bar.buttons))
+            return false;
+    }
+    return true;
+}
+
+bool ReadState(const json& root, IdeState& state, std::string& error) {
+    FieldReader read(error);
+    long format = 0;
+    if (!read.Item(root, "") || !read.Number(root, "format", "", format))
+        return false;
+    if (format != kFormat) {
+        error = "format " + std::to_string(format) + " is not known (expected " +
+                std::to_string(kFormat) + ")";
+        return false;
+    }
+    const json* keyboard = read.Group(root, "keyboard", "");
+    const json* generations = read.Group(root, "commandBarGenerations", "");
+    return keyboard != nullptr && generations != nullptr &&
+           read.Text(root, "version", "", state.version) &&
+           read.Text(root, "registryRoot", "", state.registryRoot) &&
+           read.Text(*keyboard, "scheme", "keyboard", state.keyboardScheme) &&
+           read.Flag(*keyboard, "builtInSchemesReadOnly", "keyboard",
+                     state.builtInSchemesReadOnly) &&
+           read.Flag(*generations, "older", "commandBarGenerations", state.olderBars) &&
+           read.Flag(*generations, "newer", "commandBarGenerations", state.newerBars) &&
+           ReadCommands(root, read, state.commands) && ReadBars(root, read, state.bars);
+}
+
+json StateJson(const IdeState& state) {
+    json commands = json::array();
+    for (const CommandState& command : state.commands) {
+        commands.push_back({{"name", command.name},
+                            {"buttonText", command.buttonText},
+                            {"tooltip", command.tooltip},
+                            {"bindings", command.bindings}});
+    }
+    json bars = json::array();
+    for (const BarState& bar : state.bars) {
+        json buttons = json::array();
+        for (const ButtonState& button : bar.buttons) {
+            buttons.push_back({{"position", button.position},
+                               {"command", button.command},
+                               {"style", button.style},
+                               {"picture", button.picture},
+                               {"mask", button.mask}});
+        }
+        bars.push_back({{"name", bar.name}, {"visible", bar.visible}, {"buttons", buttons}});
+    }
+    return {
+        {"format", kFormat},
+        {"version", state.version},
+        {"registryRoot", state.registryRoot},
+        {"keyboard",
+         {{"scheme", state.keyboardScheme},
+          {"builtInSchemesReadOnly", state.builtInSchemesReadOnly}}},
+        {"commandBarGenerations", {{"older", state.olderBars}, {"newer", state.newerBars}}},
+        {"commands", commands},
+        {"commandBars", bars},
+    };
+}
+
+}  // namespace
+
+bool ReadIdeStateFile(const std::filesystem::path& path, IdeState& state, std::string& error) {
+    std::error_code status;
+    if (std::filesystem::status(path, status).type() == std::filesystem::file_type::not_found) {
+        state = FreshIdeState();
+        return true;
+    }
+    std::string bytes;
+    std::string reason;
+    if (!ReadFileBytes(path.string(), bytes, reason)) {
+        error = "cannot read " + path.string() + ": " + reason;
+        return false;
+    }
+    json root = json::parse(bytes, nullptr, false);
+    if (root.is_discarded()) {
+        error = path.string() + " is not valid JSON";
+        return false;
+    }
+    IdeState read;
+    if (!ReadState(root, read, reason)) {
+        error = path.string() + ": " + reason;
+        return false;
+    }
+    state = std::move(read);
+    return true;
+}
+
+bool WriteIdeStateFile(const std::filesystem::path& path, const IdeState& state,
+                       std::string& error) {
+    std::error_code failure;
+    if (path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path(), failure);
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    std::string reason;
+    if (!WriteFileBytes(temporary.string(),
+                        StateJson(state).dump(2, ' ', false, json::error_handler_t::replace) + "\n",
+                        reason)) {
+        error = "cannot write " + temporary.string() + ": " + reason;
+        std::filesystem::remove(temporary, failure);
+        return false;
+    }
+    std::filesystem::rename(temporary, path, failure);
+    if (failure) {
+        error = "cannot replace " + path.string() + ": " + failure.message();
+        std::filesystem::remove(temporary, failure);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace workbench

@@ -1,0 +1,156 @@
+#include "workbench/command_bars.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "workbench/workbench.h"
+
+namespace {
+
+using ide::BarGeneration;
+using workbench::ButtonState;
+
+class CommandBarsTest : public ::testing::Test {
+  protected:
+    ide::Ref<ide::Command> Add(const std::string& name) {
+        return commands_->AddNamedCommand(bench_.AddInInstance().get(), name, name, name, true, 0,
+                                          ide::kCommandStatusSupportedEnabled);
+    }
+    ide::Ref<ide::CommandBar> AddToolbar(const std::string& name) {
+        return commands_->AddCommandBar(name, ide::kCommandBarTypeToolbar, nullptr, 0);
+    }
+    ide::Ref<ide::CommandBar> Bar(BarGeneration generation, const std::string& name) {
+        ide::Ref<ide::CommandBarSet> set = bench_.GetCommandBars()->Generation(generation);
+        return set ? set->Item(name) : nullptr;
+    }
+    const workbench::BarState* StateOf(const std::string& name) {
+        state_ = bench_.CurrentIdeState();
+        for (const auto& bar : state_.bars) {
+            if (bar.name == name)
+                return &bar;
+        }
+        return nullptr;
+    }
+
+    workbench::Workbench bench_;
+    ide::Ref<ide::Commands> commands_ = bench_.GetCommands();
+    workbench::IdeState state_;
+};
+
+TEST_F(CommandBarsTest, EachGenerationSeesTheSameBars) {
+    const struct {
+        bool older;
+        bool newer;
+        bool created;  // whether AddCommandBar hands the bar back
+        BarGeneration given;
+    } cases[] = {
+        {true, true, true, BarGeneration::Newer},
+        {true, false, true, BarGeneration::Older},
+        {false, true, true, BarGeneration::Newer},
+        {false, false, false, BarGeneration::Older},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "older " << c.older << ", newer " << c.newer);
+        workbench::Workbench bench;
+        bench.SetBarGenerationAvailable(BarGeneration::Older, c.older);
+        bench.SetBarGenerationAvailable(BarGeneration::Newer, c.newer);
+        ide::Ref<ide::CommandBars> bars = bench.GetCommandBars();
+        ASSERT_TRUE(bars);
+        EXPECT_EQ(bars->Generation(BarGeneration::Older) != nullptr, c.older);
+        EXPECT_EQ(bars->Generation(BarGeneration::Newer) != nullptr, c.newer);
+
+        ide::Ref<ide::CommandBar> created =
+            bench.GetCommands()->AddCommandBar("Zentrel2", ide::kCommandBarTypeToolbar, nullptr, 0);
+        ASSERT_EQ(created != nullptr, c.created);
+        if (created) {
+            EXPECT_EQ(created->Generation(), c.given);
+            EXPECT_EQ(created->Name(), "Zentrel2");
+        }
+        EXPECT_EQ(bench.CurrentIdeState().bars.back().name, "Zentrel2");
+        for (auto generation : {BarGeneration::Older, BarGeneration::Newer}) {
+            ide::Ref<ide::CommandBarSet> set = bars->Generation(generation);
+            if (!set)
+                continue;
+            ASSERT_TRUE(set->Item("Zentrel2"));
+            EXPECT_EQ(set->Item("Zentrel2")->Generation(), generation);
+            EXPECT_TRUE(set->Item("Standard"));
+            EXPECT_FALSE(set->Item("zentrel2"));
+        }
+    }
+}
+
+TEST_F(CommandBarsTest, AddCommandBarRefusesTakenNamesAndOtherKinds) {
+    ASSERT_TRUE(AddToolbar("Zentrel2"));
+    EXPECT_FALSE(AddToolbar("Zentrel2"));
+    EXPECT_FALSE(AddToolbar("Standard"));
+    EXPECT_FALSE(AddToolbar(""));
+    EXPECT_FALSE(commands_->AddCommandBar("Popup", 10, nullptr, 0));
+    ide::Ref<ide::CommandBar> parent = Bar(BarGeneration::Older, "Standard");
+    EXPECT_FALSE(commands_->AddCommandBar("Child", ide::kCommandBarTypeToolbar, parent.get(), 0));
+}
+
+TEST_F(CommandBarsTest, ButtonsKeepPositionCommandStyleAndPictures) {
+    ide::Ref<ide::CommandBar> bar = AddToolbar("Zentrel2");
+    ide::Ref<ide::Command> menu = Add("Menu");
+    ide::Ref<ide::Command> codeMenu = Add("CodeMenu");
+    ide::Ref<ide::Command> extra = Add("Extra");
+    const struct {
+        ide::Command* command;
+        long position;
+        long picture;
+        long mask;
+    } steps[] = {{codeMenu.get(), 1, 205, 223}, {menu.get(), 1, 206, 222}, {extra.get(), 9, 0, 0}};
+    for (const auto& step : steps) {
+        ide::Ref<ide::CommandBarControl> control = step.command->AddControl(*bar, step.position);
+        ASSERT_TRUE(control);
+        ide::Ref<ide::CommandBarButton> button = control->Button();
+        ASSERT_TRUE(button);
+        EXPECT_TRUE(button->SetStyle(ide::kButtonStyleIcon));
+        EXPECT_TRUE(button->SetPicture(step.picture));
+        EXPECT_TRUE(button->SetMask(step.mask));
+    }
+    EXPECT_TRUE(bar->SetVisible(false));
+    ASSERT_TRUE(StateOf("Zentrel2"));
+    EXPECT_FALSE(StateOf("Zentrel2")->visible);
+    EXPECT_EQ(StateOf("Zentrel2")->buttons,
+              (std::vector<ButtonState>{{1, "Zentrel2.Menu", 1, 206, 222},
+                                        {2, "Zentrel2.CodeMenu", 1, 205, 223},
+                                        {3, "Zentrel2.Extra", 1, 0, 0}}));
+}
+
+TEST_F(CommandBarsTest, DeletingACommandTakesItsButtonsOffEveryBar) {
+    ide::Ref<ide::CommandBar> bar = AddToolbar("Zentrel2");
+    ide::Ref<ide::Command> menu = Add("Menu");
+    ide::Ref<ide::Command> codeMenu = Add("CodeMenu");
+    ide::Ref<ide::CommandBarControl> gone = menu->AddControl(*bar, 1);
+    ASSERT_TRUE(menu->AddControl(*Bar(BarGeneration::Older, "Standard"), 1));
+    ASSERT_TRUE(codeMenu->AddControl(*bar, 2));
+    const std::vector<ButtonState> standard = StateOf("Standard")->buttons;
+
+    ASSERT_TRUE(menu->Delete());
+    EXPECT_EQ(StateOf("Zentrel2")->buttons,
+              (std::vector<ButtonState>{{1, "Zentrel2.CodeMenu", 0, 0, 0}}));
+    EXPECT_EQ(StateOf("Standard")->buttons.size(), standard.size() - 1);
+    EXPECT_FALSE(gone->Button());
+}
+
+TEST_F(CommandBarsTest, RemovedBarIsGoneThroughEveryReference) {
+    ide::Ref<ide::CommandBar> bar = AddToolbar("Zentrel2");
+    ide::Ref<ide::CommandBarControl> control = Add("Menu")->AddControl(*bar, 1);
+    ide::Ref<ide::CommandBarButton> button = control->Button();
+    ide::Ref<ide::CommandBar> older = Bar(BarGeneration::Older, "Zentrel2");
+
+    ASSERT_TRUE(commands_->RemoveCommandBar(*older));
+    EXPECT_FALSE(Bar(BarGeneration::Newer, "Zentrel2"));
+    EXPECT_FALSE(StateOf("Zentrel2"));
+    EXPECT_FALSE(commands_->RemoveCommandBar(*bar));
+    EXPECT_FALSE(bar->SetVisible(true));
+    EXPECT_EQ(bar->Name(), "");
+    EXPECT_FALSE(button->SetStyle(ide::kButtonStyleIcon));
+    EXPECT_FALSE(Add("CodeMenu")->AddControl(*bar, 1));
+    EXPECT_TRUE(AddToolbar("Zentrel2")) << "the name is free again";
+}
+
+}  // namespace
