@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "friend_command.h"
+#include "registration_command.h"
 #include "run_command.h"
 #include "templates_command.h"
 
@@ -58,6 +59,21 @@ int main(int argc, char** argv) {
     templatesCommand->add_option("--templates", templatesFile, "Code template file")
         ->type_name("FILE");
 
+    app::RegistrationOptions registration;
+    CLI::App* registerCommand = zentrel.add_subcommand(
+        "register", "Register the add-in with the built-in IDE (its registry beside the profile).");
+    CLI::App* unregisterCommand = zentrel.add_subcommand(
+        "unregister", "Unregister the add-in and take its commands and toolbar out of the IDE.");
+    for (CLI::App* command : {registerCommand, unregisterCommand}) {
+        AddVersion(*command);
+        command->add_option("--profile", registration.profile, "Settings profile file")
+            ->type_name("FILE");
+        command->add_option("--script", registration.script, "Registration script")
+            ->type_name("FILE");
+        command->add_option("--templates", registration.templates, "Code template file")
+            ->type_name("FILE");
+    }
+
     try {
         zentrel.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -71,5 +87,9 @@ int main(int argc, char** argv) {
     }
     if (templatesCommand->parsed())
         return app::RunTemplates(templatesFile, std::cout, std::cerr);
+    if (registerCommand->parsed())
+        return app::RunRegister(registration, std::cout, std::cerr);
+    if (unregisterCommand->parsed())
+        return app::RunUnregister(registration, std::cout, std::cerr);
     return app::kExitUsage;
 }

@@ -49,6 +49,23 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
         return Usage(errors, "--templates is not a readable file: " + *options.templates);
     }
 
+    // Files and positions are checked on a scratch IDE first: a usage error must leave the
+    // profile, the IDE's state and every file as they were.
+    {
+        workbench::Workbench scratch;
+        for (const Step& step : steps) {
+            const auto* open = std::get_if<OpenStep>(&step);
+            if (open == nullptr)
+                continue;
+            std::string error;
+            ide::Ref<ide::Document> document = scratch.OpenFile(open->path, error);
+            if (!document || !scratch.SetSelection(document, open->anchorLine, open->anchorColumn,
+                                                   open->caretLine, open->caretColumn, error)) {
+                return Usage(errors, error);
+            }
+        }
+    }
+
     std::unique_ptr<posix::FileProfileStore> profile = OpenProfile(options.profile, errors);
     if (!profile)
         return kExitUsage;
