@@ -27,7 +27,10 @@ class ZentrelRun : public testing::Test {
   protected:
     Result Run(const std::vector<std::string>& args) {
         const std::string errFile = (dir.Path() / "stderr.txt").string();
-        std::string command = "cd " + Quote(dir.Path().string()) + " && " + Quote(ZENTREL_EXE);
+        // The IDE copies keyboard schemes into the user's data folder: keep that in the test.
+        std::string command = "cd " + Quote(dir.Path().string()) +
+                              " && XDG_DATA_HOME=" + Quote((dir.Path() / "data").string()) + " " +
+                              Quote(ZENTREL_EXE);
         for (const std::string& arg : args)
             command += " " + Quote(arg);
         command += " 2>" + Quote(errFile) + " </dev/null";
