@@ -47,6 +47,32 @@ TEST(FileProfileStoreTest, MissingFileIsEmptyAndFirstWriteCreatesIt) {
     EXPECT_EQ(errors.str(), "");
 }
 
+TEST(FileProfileStoreTest, ClearingASectionLeavesTheOthersAndSurvivesReopening) {
+    TempDir dir;
+    std::ostringstream errors;
+    const fs::path path = dir.Path() / "Zentrel2.reg";
+    {
+        FileProfileStore store(path, errors);
+        ASSERT_TRUE(store.WriteInt("Setup", "8.0", 1));
+        ASSERT_TRUE(store.WriteInt("Options", "Paste Space", 1));
+        ASSERT_TRUE(store.WriteInt("Setup", "7.1", 1));
+        ASSERT_TRUE(store.ClearSection("Setup"));
+        EXPECT_EQ(store.ReadInt("Setup", "8.0"), std::nullopt);
+        // A section that is not there is already clear.
+        EXPECT_TRUE(store.ClearSection("Clean"));
+    }
+    FileProfileStore reopened(path, errors);
+    EXPECT_EQ(reopened.ReadInt("Setup", "7.1"), std::nullopt);
+    EXPECT_EQ(reopened.ReadInt("Options", "Paste Space"), 1);
+    EXPECT_EQ(dir.Read("Zentrel2.reg"), kOptions + "\"Paste Space\"=dword:00000001\n");
+
+    // A file that could not be read is never rewritten, not even to clear a section.
+    dir.Write("bad.reg", "garbage\n");
+    FileProfileStore bad(dir.Path() / "bad.reg", errors);
+    EXPECT_FALSE(bad.ClearSection("Setup"));
+    EXPECT_EQ(dir.Read("bad.reg"), "garbage\n");
+}
+
 TEST(FileProfileStoreTest, SavedSettingsReadBackFromDisk) {
     TempDir dir;
     const fs::path path = dir.Path() / "Zentrel2.reg";
