@@ -2,23 +2,21 @@
 
 #include <cstddef>
 #include <sstream>
+#include <variant>
+
+#include "settings/reg_text.h"
 
 namespace host {
 namespace {
 
 constexpr char kHeader[] = "REGEDIT4";
-constexpr char kHexDigits[] = "0123456789abcdef";
 // The real registry's limit; it also keeps the work of a path linear in its length.
 constexpr std::size_t kMaxDepth = 512;
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::string Fold(std::string_view name) {
     std::string folded(name);
     for (char& c : folded) {
-        c = LowerAscii(c);
+        c = settings::LowerAscii(c);
     }
     return folded;
 }
@@ -58,106 +56,12 @@ auto Descendants(Map& keys, const std::string& folded) {
     return std::pair(keys.lower_bound(folded + '\\'), keys.lower_bound(folded + ']'));
 }
 
-std::string Quote(std::string_view text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (c == '\\' || c == '"') {
-            quoted += '\\';
-            quoted += c;
-        } else if (byte < 0x20 || byte == 0x7f) {
-            quoted += "\\x";
-            quoted += kHexDigits[byte >> 4];
-            quoted += kHexDigits[byte & 0xf];
-        } else {
-            quoted += c;
-        }
+// getline keeps the CR of a CR LF line end, and hand edits may leave blanks around it.
+std::string_view TrimLine(std::string_view line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
+        line.remove_suffix(1);
     }
-    return quoted + '"';
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    c = LowerAscii(c);
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
-// Reads the quoted text starting at text[pos] == '"' and moves pos past its closing quote.
-std::optional<std::string> Unquote(std::string_view text, std::size_t& pos, std::string& error) {
-    std::string unquoted;
-    for (++pos; pos < text.size(); ++pos) {
-        char c = text[pos];
-        if (c == '"') {
-            ++pos;
-            return unquoted;
-        }
-        if (c != '\\') {
-            unquoted += c;
-            continue;
-        }
-        if (++pos == text.size()) {
-            break;
-        }
-        char escaped = text[pos];
-        if (escaped == '\\' || escaped == '"') {
-            unquoted += escaped;
-            continue;
-        }
-        int high = pos + 2 < text.size() ? HexValue(text[pos + 1]) : -1;
-        int low = high >= 0 ? HexValue(text[pos + 2]) : -1;
-        if (escaped != 'x' || low < 0) {
-            error = "unknown escape sequence";
-            return std::nullopt;
-        }
-        unquoted += static_cast<char>(high * 16 + low);
-        pos += 2;
-    }
-    error = "unterminated string";
-    return std::nullopt;
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::optional<std::uint32_t> ParseDword(std::string_view digits) {
-    if (digits.empty() || digits.size() > 8) {
-        return std::nullopt;
-    }
-    std::uint32_t value = 0;
-    for (char c : digits) {
-        int digit = HexValue(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * 16 + static_cast<std::uint32_t>(digit);
-    }
-    return value;
-}
-
-void WriteValue(std::ostream& out, const std::string& name, const RegistryValue& value) {
-    out << (name.empty() ? std::string("@") : Quote(name)) << '=';
-    if (const auto* text = std::get_if<std::string>(&value)) {
-        out << Quote(*text) << '\n';
-        return;
-    }
-    std::uint32_t bits = std::get<std::uint32_t>(value);
-    out << "dword:";
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        out << kHexDigits[(bits >> shift) & 0xf];
-    }
-    out << '\n';
+    return settings::TrimBlanks(line);
 }
 
 struct ValueLine {
@@ -167,50 +71,27 @@ struct ValueLine {
 
 // One `"name"=value` or `@=value` line.
 std::optional<ValueLine> ParseValueLine(std::string_view line, std::string& error) {
-    ValueLine parsed;
-    std::size_t pos = 0;
-    if (line.front() == '@') {
-        pos = 1;
-    } else if (line.front() == '"') {
-        auto name = Unquote(line, pos, error);
-        if (!name) {
-            return std::nullopt;
-        }
-        parsed.name = std::move(*name);
-    } else {
+    if (line.front() != '@' && line.front() != '"') {
         error = "expected a [key] or a \"quoted\" value name";
         return std::nullopt;
     }
-    std::string_view rest = Trim(line.substr(pos));
-    if (rest.empty() || rest.front() != '=') {
-        error = "expected '=' after the value name";
+    auto parsed = settings::ParseRegValueLine(line, settings::NulEscape::kAccept, error);
+    if (!parsed) {
         return std::nullopt;
     }
-    rest = Trim(rest.substr(1));
-    if (!rest.empty() && rest.front() == '"') {
-        pos = 0;
-        auto text = Unquote(rest, pos, error);
-        if (!text) {
-            return std::nullopt;
-        }
-        if (pos != rest.size()) {
-            error = "unexpected text after the closing quote";
-            return std::nullopt;
-        }
-        parsed.value = std::move(*text);
-        return parsed;
+    if (parsed->text) {
+        return ValueLine{std::move(parsed->name), std::move(*parsed->text)};
     }
     constexpr std::string_view kDword = "dword:";
     std::optional<std::uint32_t> number;
-    if (rest.substr(0, kDword.size()) == kDword) {
-        number = ParseDword(rest.substr(kDword.size()));
+    if (parsed->other.starts_with(kDword)) {
+        number = settings::ParseDwordDigits(parsed->other.substr(kDword.size()));
     }
     if (!number) {
         error = "expected a \"string\" or dword:XXXXXXXX";
         return std::nullopt;
     }
-    parsed.value = *number;
-    return parsed;
+    return ValueLine{std::move(parsed->name), *number};
 }
 
 }  // namespace
@@ -357,7 +238,11 @@ void MemoryRegistry::Save(std::ostream& out) const {
             }
             out << "]\n";
             for (const auto& [foldedName, entry] : key.values) {
-                WriteValue(out, entry.first, entry.second);
+                out << std::visit(
+                    [&](const auto& value) {
+                        return settings::FormatRegValueLine(entry.first, value);
+                    },
+                    entry.second);
             }
         }
     }
@@ -382,7 +267,7 @@ bool MemoryRegistry::Load(std::istream& in, std::string& error) {
     };
     while (std::getline(in, line)) {
         ++number;
-        std::string_view text = Trim(line);
+        std::string_view text = TrimLine(line);
         if (text.empty() || text.front() == ';') {
             continue;
         }

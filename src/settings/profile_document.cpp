@@ -4,134 +4,10 @@
 #include <optional>
 #include <utility>
 
+#include "settings/reg_text.h"
+
 namespace settings {
 namespace {
-
-constexpr char kHexDigits[] = "0123456789abcdef";
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Key names are case-insensitive in the registry, so a hand-edited prefix may differ in case.
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (LowerAscii(text[i]) != LowerAscii(prefix[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string Quote(std::string_view text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (c == '\\' || c == '"') {
-            quoted += '\\';
-            quoted += c;
-        } else if (byte < 0x20 || byte == 0x7f) {
-            quoted += "\\x";
-            quoted += kHexDigits[byte >> 4];
-            quoted += kHexDigits[byte & 0xf];
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + '"';
-}
-
-// Reads the quoted text starting at text[pos] == '"' and moves pos past its closing quote.
-std::optional<std::string> Unquote(std::string_view text, std::size_t& pos, std::string& error) {
-    std::string unquoted;
-    for (++pos; pos < text.size(); ++pos) {
-        char c = text[pos];
-        if (c == '"') {
-            ++pos;
-            return unquoted;
-        }
-        if (c != '\\') {
-            unquoted += c;
-            continue;
-        }
-        if (++pos == text.size()) {
-            break;
-        }
-        char escaped = text[pos];
-        if (escaped == '\\' || escaped == '"') {
-            unquoted += escaped;
-            continue;
-        }
-        int high = pos + 2 < text.size() ? HexValue(text[pos + 1]) : -1;
-        int low = high >= 0 ? HexValue(text[pos + 2]) : -1;
-        if (escaped != 'x' || low < 0) {
-            error = "unknown escape sequence";
-            return std::nullopt;
-        }
-        if (high == 0 && low == 0) {
-            error = "\\x00 cannot be stored";
-            return std::nullopt;
-        }
-        unquoted += static_cast<char>(high * 16 + low);
-        pos += 2;
-    }
-    error = "unterminated string";
-    return std::nullopt;
-}
-
-std::optional<std::int32_t> ParseDword(std::string_view digits) {
-    if (digits.empty() || digits.size() > 8) {
-        return std::nullopt;
-    }
-    std::uint32_t value = 0;
-    for (char c : digits) {
-        int digit = HexValue(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * 16 + static_cast<std::uint32_t>(digit);
-    }
-    return static_cast<std::int32_t>(value);
-}
-
-std::string FormatDword(std::int32_t value) {
-    auto bits = static_cast<std::uint32_t>(value);
-    std::string text = "dword:";
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        text += kHexDigits[(bits >> shift) & 0xf];
-    }
-    return text;
-}
 
 std::string KeyOf(std::string_view section) {
     std::string key = kProfileKey;
@@ -164,51 +40,28 @@ struct ValueLine {
 
 // One `"name"=value` or `@=value` line, already trimmed.
 std::optional<ValueLine> ParseValueLine(std::string_view line, std::string& error) {
-    ValueLine parsed;
-    std::size_t pos = 0;
-    if (line.front() == '@') {
-        pos = 1;
-    } else if (line.front() == '"') {
-        auto name = Unquote(line, pos, error);
-        if (!name) {
-            return std::nullopt;
-        }
-        parsed.name = std::move(*name);
-    } else {
+    if (line.front() != '@' && line.front() != '"') {
         error = "expected a key in [brackets] or a \"quoted\" value name";
         return std::nullopt;
     }
-    std::string_view rest = Trim(line.substr(pos));
-    if (rest.empty() || rest.front() != '=') {
-        error = "expected '=' after the value name";
+    auto parsed = ParseRegValueLine(line, NulEscape::kRefuse, error);
+    if (!parsed) {
         return std::nullopt;
     }
-    rest = Trim(rest.substr(1));
-    if (!rest.empty() && rest.front() == '"') {
-        pos = 0;
-        auto text = Unquote(rest, pos, error);
-        if (!text) {
-            return std::nullopt;
-        }
-        if (pos != rest.size()) {
-            error = "unexpected text after the closing quote";
-            return std::nullopt;
-        }
-        parsed.value = std::move(*text);
-        return parsed;
+    if (parsed->text) {
+        return ValueLine{std::move(parsed->name), std::move(*parsed->text)};
     }
-    std::string_view dword = "dword:";
-    if (StartsWithIgnoringCase(rest, dword)) {
-        auto number = ParseDword(rest.substr(dword.size()));
-        if (!number) {
-            error = "a dword needs one to eight hexadecimal digits";
-            return std::nullopt;
-        }
-        parsed.value = *number;
-        return parsed;
+    constexpr std::string_view kDword = "dword:";
+    if (!StartsWithIgnoringCase(parsed->other, kDword)) {
+        error = "unsupported value type (only \"strings\" and dword: numbers are kept here)";
+        return std::nullopt;
     }
-    error = "unsupported value type (only \"strings\" and dword: numbers are kept here)";
-    return std::nullopt;
+    auto number = ParseDwordDigits(parsed->other.substr(kDword.size()));
+    if (!number) {
+        error = "a dword needs one to eight hexadecimal digits";
+        return std::nullopt;
+    }
+    return ValueLine{std::move(parsed->name), static_cast<std::int32_t>(*number)};
 }
 
 bool Storable(std::string_view text) {
@@ -237,7 +90,7 @@ std::variant<ProfileDocument, ProfileDocument::ParseError> ProfileDocument::Pars
         if (!Storable(line)) {
             return ParseError{lineNumber, "NUL byte"};
         }
-        line = Trim(line);
+        line = TrimBlanks(line);
         if (line.empty() || line.front() == ';') {
             continue;
         }
@@ -277,14 +130,11 @@ std::string ProfileDocument::Serialize() const {
     for (const Section& section : sections_) {
         text += "\n[" + KeyOf(section.name) + "]\n";
         for (const Entry& entry : section.entries) {
-            text += entry.name.empty() ? "@" : Quote(entry.name);
-            text += '=';
             if (const auto* number = std::get_if<std::int32_t>(&entry.value)) {
-                text += FormatDword(*number);
+                text += FormatRegValueLine(entry.name, static_cast<std::uint32_t>(*number));
             } else {
-                text += Quote(std::get<std::string>(entry.value));
+                text += FormatRegValueLine(entry.name, std::get<std::string>(entry.value));
             }
-            text += '\n';
         }
     }
     return text;
