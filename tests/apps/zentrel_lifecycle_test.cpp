@@ -1,48 +1,19 @@
 // The add-in's life in the built-in IDE across runs of the program: set up once, keys that
 // run its commands, registration and removal.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "support/temp_dir.h"
+#include "zentrel_process.h"
 
 namespace {
 
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 class Lifecycle : public testing::Test {
   protected:
-    struct Result {
-        int status = -1;
-        std::string out;
-    };
-
-    Result Zentrel(const std::vector<std::string>& args) {
-        std::string command = "cd " + Quote(dir.Path().string()) +
-                              " && XDG_DATA_HOME=" + Quote((dir.Path() / "data").string()) + " " +
-                              Quote(ZENTREL_EXE);
-        for (const std::string& arg : args)
-            command += " " + Quote(arg);
-        command += " 2>>" + Quote((dir.Path() / "stderr.txt").string()) + " </dev/null";
-        Result result;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        char buffer[4096];
-        std::size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        const int raw = pclose(pipe);
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        return result;
+    apps_testing::Result Zentrel(const std::vector<std::string>& args) {
+        return apps_testing::RunZentrel(dir, args);
     }
 
     nlohmann::json IdeState() { return nlohmann::json::parse(dir.Read("p.ide.json")); }
@@ -72,7 +43,7 @@ class Lifecycle : public testing::Test {
 
 TEST_F(Lifecycle, TheFirstRunSetsUpAndLaterRunsDoNot) {
     dir.Write("a.txt", "x\n");
-    ASSERT_EQ(Zentrel({"run", "--profile", "p.reg", "@a.txt"}).status, 0) << dir.Read("stderr.txt");
+    ASSERT_EQ(Zentrel({"run", "--profile", "p.reg", "@a.txt"}).status, 0);
     const auto commands = AddInCommands();
     ASSERT_GE(commands.size(), 13u);
     EXPECT_EQ(commands[0], "Zentrel2.Menu");
@@ -88,14 +59,14 @@ TEST_F(Lifecycle, TheFirstRunSetsUpAndLaterRunsDoNot) {
 TEST_F(Lifecycle, KeysRunTheBoundCommandsInTheirScope) {
     dir.Write("src/a.cpp", "int a;\n");
     dir.Write("src/a.h", "extern int a;\n");
-    const Result friendFile =
+    const apps_testing::Result friendFile =
         Zentrel({"run", "--json", "--profile", "p.reg", "@src/a.cpp", "^ctrl+1"});
-    ASSERT_EQ(friendFile.status, 0) << dir.Read("stderr.txt");
+    ASSERT_EQ(friendFile.status, 0) << friendFile.err;
     EXPECT_EQ(nlohmann::json::parse(friendFile.out)["active"]["path"],
               (dir.Path() / "src/a.h").string());
 
     // ctrl+q is bound globally too, so it works without a document.
-    const Result menu = Zentrel({"run", "--json", "--profile", "p.reg", "^Ctrl+Q"});
+    const apps_testing::Result menu = Zentrel({"run", "--json", "--profile", "p.reg", "^Ctrl+Q"});
     ASSERT_EQ(menu.status, 0);
     EXPECT_EQ(nlohmann::json::parse(menu.out)["menus"].size(), 1u);
 }
@@ -108,10 +79,11 @@ TEST_F(Lifecycle, StepsLandTheSameInLfAndCrLfFiles) {
         for (const auto& line : lines)
             text += line + eol;
         dir.Write("s.cpp", text);
-        const Result up = Zentrel({"run", "--json", "--profile", "p.reg", "@s.cpp:8:3", "StepUp"});
+        const apps_testing::Result up =
+            Zentrel({"run", "--json", "--profile", "p.reg", "@s.cpp:8:3", "StepUp"});
         ASSERT_EQ(up.status, 0);
         EXPECT_EQ(nlohmann::json::parse(up.out)["active"]["caret"], nlohmann::json({6, 1}));
-        const Result select =
+        const apps_testing::Result select =
             Zentrel({"run", "--json", "--profile", "p.reg", "@s.cpp:1:5", "StepDownSelect"});
         const auto active = nlohmann::json::parse(select.out)["active"];
         EXPECT_EQ(active["anchor"], nlohmann::json({1, 5}));
@@ -122,7 +94,7 @@ TEST_F(Lifecycle, StepsLandTheSameInLfAndCrLfFiles) {
 
 TEST_F(Lifecycle, UnregisterTakesEveryCommandOutAndClearsTheSetup) {
     dir.Write("a.txt", "x\n");
-    ASSERT_EQ(Zentrel({"register", "--profile", "p.reg"}).status, 0) << dir.Read("stderr.txt");
+    ASSERT_EQ(Zentrel({"register", "--profile", "p.reg"}).status, 0);
     ASSERT_EQ(Zentrel({"register", "--profile", "p.reg"}).status, 0);
     const std::string registry = dir.Read("p.registry");
     EXPECT_NE(registry.find("[HKEY_CLASSES_ROOT\\Zentrel2.1]"), std::string::npos);
@@ -131,7 +103,7 @@ TEST_F(Lifecycle, UnregisterTakesEveryCommandOutAndClearsTheSetup) {
     ASSERT_EQ(Zentrel({"run", "--profile", "p.reg", "@a.txt"}).status, 0);
     ASSERT_FALSE(AddInCommands().empty());
 
-    ASSERT_EQ(Zentrel({"unregister", "--profile", "p.reg"}).status, 0) << dir.Read("stderr.txt");
+    ASSERT_EQ(Zentrel({"unregister", "--profile", "p.reg"}).status, 0);
     EXPECT_TRUE(AddInCommands().empty());
     EXPECT_FALSE(HasToolbar());
     EXPECT_EQ(dir.Read("p.reg").find("Setup"), std::string::npos);
@@ -150,15 +122,15 @@ TEST_F(Lifecycle, FriendAndTemplatesOnTheirOwn) {
     dir.Write("p.reg",
               "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n"
               "\"Friend File Directories\"=\"../include/\\x01\"\n");
-    const Result found = Zentrel({"friend", "--profile", "p.reg", "src/a.cpp"});
+    const apps_testing::Result found = Zentrel({"friend", "--profile", "p.reg", "src/a.cpp"});
     EXPECT_EQ(found.status, 0);
     EXPECT_EQ(found.out, (dir.Path() / "include/a.hpp").string() + "\n");
-    const Result none = Zentrel({"friend", "--profile", "p.reg", "include/none.h"});
+    const apps_testing::Result none = Zentrel({"friend", "--profile", "p.reg", "include/none.h"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
 
     dir.Write("t.txt", "##+\n##+ Loops\n##+ For\\tCtrl+Shift+F\nfor\n##-\n##-\n##+\n##-\n");
-    const Result listed = Zentrel({"templates", "--templates", "t.txt"});
+    const apps_testing::Result listed = Zentrel({"templates", "--templates", "t.txt"});
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(listed.out,
               "t.txt\n2 Loops >  CodeTempl_Loops\n  1 For  [ctrl+shift+f]  "

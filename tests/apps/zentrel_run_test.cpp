@@ -1,52 +1,19 @@
 // The zentrel program itself: its report, its exit status and its profile.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "support/temp_dir.h"
+#include "zentrel_process.h"
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using apps_testing::Result;
 
 class ZentrelRun : public testing::Test {
   protected:
-    Result Run(const std::vector<std::string>& args) {
-        const std::string errFile = (dir.Path() / "stderr.txt").string();
-        // The IDE copies keyboard schemes into the user's data folder: keep that in the test.
-        std::string command = "cd " + Quote(dir.Path().string()) +
-                              " && XDG_DATA_HOME=" + Quote((dir.Path() / "data").string()) + " " +
-                              Quote(ZENTREL_EXE);
-        for (const std::string& arg : args)
-            command += " " + Quote(arg);
-        command += " 2>" + Quote(errFile) + " </dev/null";
-        Result result;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        char buffer[4096];
-        std::size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        const int raw = pclose(pipe);
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.err = dir.Read("stderr.txt");
-        return result;
-    }
+    Result Run(const std::vector<std::string>& args) { return apps_testing::RunZentrel(dir, args); }
 
     template <class Json>
     std::vector<std::string> Enabled(const Json& menu) {

@@ -1,0 +1,50 @@
+// Runs the zentrel program in a test's own directory, as a user would from a shell.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace apps_testing {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string Quote(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Standard error goes to a file there; the IDE's copied keyboard schemes stay there too.
+inline Result RunZentrel(const testing_support::TempDir& dir,
+                         const std::vector<std::string>& args) {
+    std::string command = "cd " + Quote(dir.Path().string()) +
+                          " && XDG_DATA_HOME=" + Quote((dir.Path() / "data").string()) + " " +
+                          Quote(ZENTREL_EXE);
+    for (const std::string& arg : args)
+        command += " " + Quote(arg);
+    command += " 2>" + Quote((dir.Path() / "stderr.txt").string()) + " </dev/null";
+    Result result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return result;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.out.append(buffer, n);
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = dir.Read("stderr.txt");
+    return result;
+}
+
+}  // namespace apps_testing
