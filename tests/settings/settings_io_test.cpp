@@ -2,22 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "settings/memory_profile_store.h"
 
 namespace settings {
-
-void PrintTo(const Settings& s, std::ostream* out) {
-    *out << ::testing::PrintToString(s.sourceExtensions) << ' '
-         << ::testing::PrintToString(s.headerExtensions) << ' '
-         << ::testing::PrintToString(s.friendFileDirectories) << ' '
-         << ::testing::PrintToString(s.templateAuthor) << ' ' << s.addBookmarks
-         << s.pasteDefaultParameters << s.pastePrefixes << s.pasteComment << s.pasteSpace
-         << s.commentizeStyle << s.browseShowsClasses;
-}
 
 namespace {
 
@@ -65,14 +55,12 @@ TEST(SettingsIoTest, MissingSentinelOrWrongTypeValuesTakeTheirDefaults) {
 TEST(SettingsIoTest, PresentValuesAreUsedUnchecked) {
     MemoryProfileStore store;
     store.Seed("Options", kValueCommentizeStyle, 7);
-    store.Seed("Options", kValuePasteComment, -3);
     store.Seed("Options", kValueSourceExtensions, std::string(""));
     store.Seed("Options", kValueHeaderExtensions, std::string("\x01"));
     CRegistry registry(store);
     Settings settings;
     LoadSettings(registry, settings);
     EXPECT_EQ(settings.commentizeStyle, 7);
-    EXPECT_EQ(settings.pasteComment, -3);
     EXPECT_TRUE(settings.sourceExtensions.empty());
     EXPECT_TRUE(settings.headerExtensions.empty());
 }
