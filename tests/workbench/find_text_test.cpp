@@ -15,18 +15,20 @@ using testing_support::ParseAnnotated;
 
 class FindTextTest : public ::testing::Test {
   protected:
-    // Runs one find on a document made from the annotated text and gives the result annotated.
-    std::string Find(const std::string& annotated, const std::string& pattern, long options,
-                     bool& found) {
+    // Runs one find on a document made from the annotated text and gives the result annotated,
+    // marked when nothing was found.
+    std::string Find(const std::string& annotated, const std::string& pattern, long options) {
         testing_support::Annotated parsed = ParseAnnotated(annotated);
         std::string error;
         document_ = bench_.OpenFile(
             dir_.Write("find" + std::to_string(++files_) + ".txt", parsed.text).string(), error);
         std::size_t caret = parsed.caret.value_or(0);
         bench_.SetSelectionOffsets(document_, parsed.anchor.value_or(caret), caret);
-        found = document_->ActiveWindow()->Object()->Selection()->FindText(pattern, options);
+        const bool found =
+            document_->ActiveWindow()->Object()->Selection()->FindText(pattern, options);
         auto offsets = bench_.SelectionOffsets(document_);
-        return Annotate(*bench_.DocumentText(document_), offsets->anchor, offsets->caret);
+        return Annotate(*bench_.DocumentText(document_), offsets->anchor, offsets->caret) +
+               (found ? "" : " (none)");
     }
 
     testing_support::TempDir dir_;
@@ -35,69 +37,43 @@ class FindTextTest : public ::testing::Test {
     int files_ = 0;
 };
 
-TEST_F(FindTextTest, PlainText) {
-    struct Case {
-        const char* name;
+TEST_F(FindTextTest, DirectionStartAndCase) {
+    constexpr long kCase = ide::kFindMatchCase, kRegex = ide::kFindRegExpr;
+    constexpr long kUp = ide::kFindBackwards, kStart = ide::kFindFromStart;
+    constexpr long kAtCaret = ide::kFindPassThrough;  // a match at the caret counts
+    const struct {
         const char* before;
         const char* pattern;
         long options;
         const char* after;
-        bool found;
+    } cases[] = {
+        {"x^ ab ab", "ab", 0, "x [[ab]] ab"},
+        {"x ^ab ab", "ab", kAtCaret, "x [[ab]] ab"},
+        {"x [[ab]] ab", "ab", 0, "x ab [[ab]]"},
+        {"a^b", "ab", 0, "a^b (none)"},
+        {"ab a^b", "ab", kUp, "[[ab]] ab"},
+        {"ab [[ab]]", "ab", kUp, "ab [[ab]]"},
+        {"ab a^b", "ab", kStart, "[[ab]] ab"},
+        {"a^b ab", "ab", kStart | kUp, "ab [[ab]]"},
+        {"^AB ab", "ab", 0, "[[AB]] ab"},
+        {"^AB ab", "ab", kCase, "AB [[ab]]"},
+        {"aaa^", "aa", kUp, "a[[aa]]"},
+        {"^aabaabaaab", "aabaaab", 0, "aab[[aabaaab]]"},
+        {"^abc", "x", 0, "^abc (none)"},
+        {"^abc", "", 0, "^abc (none)"},
+        {"^a\r\nb", "\r\nb", 0, "a[[\r\nb]]"},
+        {"^a\r\nb", "\nb", 0, "^a\r\nb (none)"},
+        // Regular expressions keep the same rules.
+        {"ab a^b ab", "a.", kRegex, "ab ab [[ab]]"},
+        {"x^ab", "a.", kRegex | kAtCaret, "x[[ab]]"},
+        {"ab a^b ab", "a.", kRegex | kUp, "[[ab]] ab ab"},
+        {"ab ab^", "a.", kRegex | kUp | kAtCaret, "ab [[ab]]"},
+        {"a^b ab", "a.", kRegex | kStart | kUp, "ab [[ab]]"},
+        {"abc^", "a:b", kRegex | kUp | kAtCaret, "abc^ (none)"},
     };
-    const Case cases[] = {
-        {"down from the caret", "x^ ab ab", "ab", 0, "x [[ab]] ab", true},
-        {"a match at the caret counts", "x ^ab ab", "ab", 512, "x [[ab]] ab", true},
-        {"down from the end of a selection", "x [[ab]] ab", "ab", 0, "x ab [[ab]]", true},
-        {"down skips a match begun before", "a^b", "ab", 0, "a^b", false},
-        {"up ends at or before the caret", "ab a^b", "ab", 128, "[[ab]] ab", true},
-        {"up from the end of a match finds it", "ab [[ab]]", "ab", 128, "ab [[ab]]", true},
-        {"from start", "ab a^b", "ab", 256, "[[ab]] ab", true},
-        {"from start upward is from the end", "a^b ab", "ab", 384, "ab [[ab]]", true},
-        {"case folded", "^AB ab", "ab", 0, "[[AB]] ab", true},
-        {"match case", "^AB ab", "ab", 4, "AB [[ab]]", true},
-        {"overlapping down", "^aaa", "aa", 0, "[[aa]]a", true},
-        {"overlapping up", "aaa^", "aa", 128, "a[[aa]]", true},
-        {"partial matches restart", "^aabaabaaab", "aabaaab", 0, "aab[[aabaaab]]", true},
-        {"no match", "^abc", "x", 0, "^abc", false},
-        {"empty pattern", "^abc", "", 0, "^abc", false},
-        {"across a line break", "^a\r\nb", "\r\nb", 0, "a[[\r\nb]]", true},
-        {"half a CR LF is no match", "^a\r\nb", "\nb", 0, "^a\r\nb", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        bool found = false;
-        EXPECT_EQ(Find(c.before, c.pattern, c.options, found), c.after);
-        EXPECT_EQ(found, c.found);
-    }
-}
-
-TEST_F(FindTextTest, RegularExpressions) {
-    struct Case {
-        const char* name;
-        const char* before;
-        const char* pattern;
-        long options;
-        const char* after;
-        bool found;
-    };
-    const Case cases[] = {
-        {"down begins at or after the caret", "ab a^b ab", "a.", 8, "ab ab [[ab]]", true},
-        {"down from the caret itself", "x^ab", "a.", 520, "x[[ab]]", true},
-        {"up ends at or before the caret", "ab a^b ab", "a.", 136, "[[ab]] ab ab", true},
-        {"up may end at the caret", "ab ab^", "a.", 648, "ab [[ab]]", true},
-        {"from start", "ab a^b", "a.", 264, "[[ab]] ab", true},
-        {"from start upward is from the end", "a^b ab", "a.", 392, "ab [[ab]]", true},
-        {"case folded", "^AB ab", "[a]b", 8, "[[AB]] ab", true},
-        {"match case", "^AB ab", "[a]b", 12, "AB [[ab]]", true},
-        {"no match", "^abc", "b\\n", 8, "^abc", false},
-        {"a pattern outside the syntax finds nothing", "^abc", "a{2}", 8, "^abc", false},
-        {"nor upward", "abc^", "a:b", 648, "abc^", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        bool found = false;
-        EXPECT_EQ(Find(c.before, c.pattern, c.options, found), c.after);
-        EXPECT_EQ(found, c.found);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pattern << " from " << c.before);
+        EXPECT_EQ(Find(c.before, c.pattern, c.options), c.after);
     }
 }
 
@@ -125,19 +101,17 @@ TEST_F(FindTextTest, RegularExpressionsGoToThePluggedInEngine) {
         seenOptions = options;
         return std::make_unique<FixedMatcher>(range);
     });
-    bool found = false;
-    EXPECT_EQ(Find("^a\r\nb", "\\n", 520, found), "a[[\r\n]]b");
-    EXPECT_TRUE(found);
+    EXPECT_EQ(Find("^a\r\nb", "\\n", ide::kFindRegExpr | ide::kFindPassThrough), "a[[\r\n]]b");
     EXPECT_EQ(seen, "\\n");
-    EXPECT_EQ(seenOptions, 520);
+    EXPECT_EQ(seenOptions, ide::kFindRegExpr | ide::kFindPassThrough);
 
     // A match that breaks the engine's contract is no match.
-    range = {2, 4};
-    EXPECT_EQ(Find("^a\r\nb", "x", 8, found), "^a\r\nb");
-    EXPECT_FALSE(found);
+    for (workbench::MatchRange split : {workbench::MatchRange{2, 4}, workbench::MatchRange{1, 2}}) {
+        range = split;  // into the middle of the CR LF
+        EXPECT_EQ(Find("^a\r\nb", "x", ide::kFindRegExpr), "^a\r\nb (none)");
+    }
     range = {0, 1};
-    EXPECT_EQ(Find("a^bc", "x", 8, found), "a^bc");
-    EXPECT_FALSE(found);
+    EXPECT_EQ(Find("a^bc", "x", ide::kFindRegExpr), "a^bc (none)");
 }
 
 }  // namespace

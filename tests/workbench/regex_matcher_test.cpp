@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <regex>
 #include <string>
@@ -35,16 +36,13 @@ TEST(RegexMatcherTest, Syntax) {
         std::string text;
         std::string found;
     };
+    // Repeats and alternation are checked against std::regex below; these are the rest.
     const Case cases[] = {
-        {"abc", kRegex, "xxabcx", "xx[[abc]]x"},
-        {"abc", kRegex, "xABC", "x[[ABC]]"},
         {"abc", kCase, "ABC abc", "ABC [[abc]]"},
         {"a.c", kRegex, "a\nc a\rc abc", "a\nc a\rc [[abc]]"},
         // \n is one line break of any kind; CR LF is one, never two.
-        {"a\\nb", kRegex, "a\nb", "[[a\nb]]"},
         {"a\\nb", kRegex, "a\r\nb", "[[a\r\nb]]"},
-        {"a\\nb", kRegex, "a\rb", "[[a\rb]]"},
-        {"a\\nb", kRegex, "a\n\rb a\nb", "a\n\rb [[a\nb]]"},
+        {"a\\nb", kRegex, "a\n\rb a\rb", "a\n\rb [[a\rb]]"},
         {"a\\n\\nb", kRegex, "a\n\rb", "[[a\n\rb]]"},
         {"a\\n\\nb", kRegex, "a\r\nb", "no match"},
         {"\\nb", kRegex, "a\r\nb", "a[[\r\nb]]"},
@@ -52,30 +50,15 @@ TEST(RegexMatcherTest, Syntax) {
         {"\\{\\}\\*\\:\\(\\)\\~", kRegex, "x{}*:()~", "x[[{}*:()~]]"},
         {"\\.\\\\\\[\\]\\|\\+\\?\\^\\$\\#\\@\\<\\>\\-\\/", kRegex, "a.\\[]|+?^$#@<>-/",
          "a[[.\\[]|+?^$#@<>-/]]"},
-        {"/\\*", kRegex, "a / /*", "a / [[/*]]"},
         {"[a-c]+", kRegex, "xxbCay", "xx[[bCa]]y"},
         {"[a-c]+", kCase, "xxbCay", "xx[[b]]Cay"},
-        {"[a-zA-Z#]", kCase, "1_ #", "1_ [[#]]"},
-        {"[^a-c]", kRegex, "abCd", "abC[[d]]"},
         {"[^a]", kRegex, "aA\n\rb", "aA\n\r[[b]]"},
         {"[\\t\\]]+", kRegex, "x\t]x", "x[[\t]]]x"},
         {"[-a]+", kRegex, "x-a-", "x[[-a-]]"},
-        {"[a-]+", kRegex, "x-a-", "x[[-a-]]"},
         {"[a^]+", kRegex, "x^a", "x[[^a]]"},
-        {"(ab)+", kRegex, "xababa", "x[[abab]]a"},
-        {"ab|cd", kRegex, "xcdab", "x[[cd]]ab"},
-        // Leftmost, then the first alternative that matches there.
         {"a|ab", kRegex, "ab", "[[a]]b"},
-        {"ab|a", kRegex, "ab", "[[ab]]"},
-        {"xa*", kRegex, "xaaay", "[[xaaa]]y"},
-        {"ba+", kRegex, "b ba", "b [[ba]]"},
-        {"colou?r", kRegex, "colour color", "[[colour]] color"},
-        {"(a|b)?c", kRegex, "xbc", "x[[bc]]"},
         // An empty match is no match: the search goes on to a real one.
         {"x*", kRegex, "abxx", "ab[[xx]]"},
-        {"(a*)*b", kRegex, "aab", "[[aab]]"},
-        {"(\\n\\{)|(\\n[a-zA-Z#])|(\\n/\\*)", kRegex, "a\n }\n\n// x\n/* y",
-         "a\n }\n\n// x[[\n/*]] y"},
         {"(\\n\\{)|(\\n[a-zA-Z#])|(\\n/\\*)", kRegex, "a\r\n\r\n_\r\nG", "a\r\n\r\n_[[\r\nG]]"},
     };
     for (const Case& c : cases) {
@@ -84,11 +67,12 @@ TEST(RegexMatcherTest, Syntax) {
 }
 
 TEST(RegexMatcherTest, RejectsWhatItDoesNotSupport) {
+    // One of each kind: unbalanced, empty, unknown escape, unsupported operator, unescaped
+    // special, misplaced repeat or alternative, bad class, raw line break.
     const char* const patterns[] = {
-        "",    "(ab",   "ab)",   "a(",     "[ab",   "[]",  "[^]",  "ab\\", "[a\\", "\\d",
-        "\\w", "\\1",   "\\x41", "a{2}",   "a}",    "~a",  "a:b",  "a@",   "a#",   "^a",
-        "a$",  "<a",    "a>",    "]",      "*a",    "a**", "a+?",  "a|",   "|a",   "()",
-        "a()", "[z-a]", "[\\n]", "[[:a]]", "[a:b]", "[é]", "a\nb", "a\rb", "[\n]", "\\ ",
+        "",   "(ab", "ab)",   "[ab",   "[]",     "[^]", "ab\\", "\\d",  "\\1", "\\x41", "a{2}",
+        "~a", "a:b", "a@",    "^a",    "a$",     "<a",  "]",    "*a",   "a**", "a+?",   "a|",
+        "|a", "()",  "[z-a]", "[\\n]", "[[:a]]", "[é]", "a\nb", "a\rb", "\\ ",
     };
     for (const char* pattern : patterns) {
         std::string error;
@@ -110,15 +94,11 @@ TEST(RegexMatcherTest, ForwardFromAnOffsetAndBackwardUntilOne) {
         bool backward;
         std::string found;
     };
+    // Plain searches either way are checked against std::regex below.
     const Case cases[] = {
-        {"ab", "ab ab", 1, false, "ab [[ab]]"},
-        {"ab", "ab ab", 3, false, "ab [[ab]]"},
-        {"ab", "ab ab", 4, true, "[[ab]] ab"},
-        {"ab", "ab ab", 5, true, "ab [[ab]]"},
-        {"ab", "ab ab", 1, true, "no match"},
+        {"b", "ab", 9, true, "a[[b]]"},
         // Backward, the match that ends nearest; repeats reach back as far as they can.
         {"a+", "aaa b aaa", 8, true, "aaa b [[aa]]a"},
-        {"a+b", "aab aab", 7, true, "aab [[aab]]"},
         {"b|ab", "xab", 3, true, "xa[[b]]"},
         {"ab|b", "xab", 3, true, "x[[ab]]"},
         // Never from or to the middle of a CR LF.
@@ -128,8 +108,6 @@ TEST(RegexMatcherTest, ForwardFromAnOffsetAndBackwardUntilOne) {
         {"a\\n", "a\r\nb", 0, false, "[[a\r\n]]b"},
         {"\\n", "a\rb\nc", 5, true, "a\rb[[\n]]c"},
         {"\\n\\n", "a\r\r\nb", 5, true, "a[[\r\r\n]]b"},
-        {"b", "ab", 9, true, "a[[b]]"},
-        {"b", "ab", 9, false, "no match"},
     };
     for (const Case& c : cases) {
         auto matcher = workbench::MakeRegexMatcher(c.pattern, kRegex);
@@ -176,20 +154,10 @@ class PatternGenerator {
 
     std::string Atom(int depth, bool& nullable) {
         nullable = false;
-        switch (Pick(depth > 0 ? 6 : 5)) {
-            case 0:
-                return "a";
-            case 1:
-                return "b";
-            case 2:
-                return ".";
-            case 3:
-                return "[ab]";
-            case 4:
-                return "[^a]";
-            default:
-                return "(" + Make(depth - 1, nullable) + ")";
-        }
+        const int kind = Pick(depth > 0 ? 6 : 5);
+        if (kind < 5)
+            return std::array{"a", "b", ".", "[ab]", "[^a]"}[kind];
+        return "(" + Make(depth - 1, nullable) + ")";
     }
 
     std::mt19937 random_;

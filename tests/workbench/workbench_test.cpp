@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -26,19 +27,6 @@ class WorkbenchTest : public ::testing::Test {
     workbench::Workbench bench_;
 };
 
-TEST_F(WorkbenchTest, StartsEmpty) {
-    EXPECT_FALSE(bench_.ActiveDocument());
-    EXPECT_FALSE(bench_.ActiveWindow());
-    EXPECT_FALSE(bench_.ActiveCaret());
-    EXPECT_FALSE(bench_.GetSolution());
-    EXPECT_EQ(bench_.GetDocuments()->Count(), 0);
-    EXPECT_EQ(bench_.Version(), "8.0");
-    EXPECT_EQ(bench_.RegistryRoot(), "Software\\Microsoft\\VisualStudio\\8.0");
-    EXPECT_FALSE(bench_.SuppressUI());
-    EXPECT_TRUE(bench_.SetSuppressUI(true));
-    EXPECT_TRUE(bench_.SuppressUI());
-}
-
 TEST_F(WorkbenchTest, OpensEachFileOnce) {
     ide::Ref<ide::Document> a = Open("src/a.cpp", "int a;\n");
     ide::Ref<ide::Document> b = Open("src/b.h", "int b;\n");
@@ -49,8 +37,6 @@ TEST_F(WorkbenchTest, OpensEachFileOnce) {
     EXPECT_EQ(again, a);
     EXPECT_EQ(bench_.ActiveDocument(), a);
     EXPECT_EQ(bench_.GetDocuments()->Count(), 2);
-    EXPECT_EQ(bench_.GetDocuments()->Item(2), b);
-    EXPECT_FALSE(bench_.GetDocuments()->Item(3));
     EXPECT_EQ(a->FullName(), (dir_.Path() / "src" / "a.cpp").string());
 }
 
@@ -66,15 +52,12 @@ TEST_F(WorkbenchTest, RefusesWhatItCannotRead) {
     EXPECT_EQ(bench_.GetDocuments()->Count(), 0);
 }
 
-TEST_F(WorkbenchTest, WindowOfTheActiveDocument) {
+TEST_F(WorkbenchTest, ActiveWindowFollowsTheActiveDocument) {
+    EXPECT_FALSE(bench_.ActiveWindow());
+    EXPECT_FALSE(bench_.ActiveCaret());
     ide::Ref<ide::Document> a = Open("a.cpp", "");
-    ide::Ref<ide::Document> b = Open("b.cpp", "");
+    Open("b.cpp", "");
     ide::Ref<ide::Window> window = a->ActiveWindow();
-    EXPECT_EQ(window->Type(), ide::kDocumentWindow);
-    EXPECT_EQ(a->GetWindows()->Count(), 1);
-    EXPECT_EQ(a->Type(), "Text");
-    EXPECT_EQ(window->Object()->Selection(), window->Object()->Selection());
-
     EXPECT_FALSE(bench_.ActiveWindow()->IsSameObject(*window));
     EXPECT_TRUE(bench_.Activate(a));
     EXPECT_TRUE(bench_.ActiveWindow()->IsSameObject(*window));
@@ -82,13 +65,9 @@ TEST_F(WorkbenchTest, WindowOfTheActiveDocument) {
 }
 
 TEST_F(WorkbenchTest, LanguageFollowsTheExtension) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"a.cpp", "C/C++"}, {"a.C", "C/C++"},        {"a.Hxx", "C/C++"},         {"a.inl", "C/C++"},
-        {"a.idl", "C/C++"}, {"a.txt", "Plain Text"}, {"Makefile", "Plain Text"},
-    };
-    for (const auto& [name, language] : cases) {
-        EXPECT_EQ(Open(name, "")->Language(), language) << name;
-    }
+    for (const char* name : {"a.cpp", "a.C", "a.Hxx", "a.inl", "a.idl"})
+        EXPECT_EQ(Open(name, "")->Language(), "C/C++") << name;
+    EXPECT_EQ(Open("Makefile", "")->Language(), "Plain Text");
     ide::Ref<ide::Document> text = Open("notes.txt", "");
     EXPECT_TRUE(text->SetLanguage("C/C++"));
     EXPECT_EQ(text->Language(), "C/C++");
@@ -114,37 +93,28 @@ TEST_F(WorkbenchTest, SavesExactBytes) {
     EXPECT_FALSE(document->Saved());  // its own file is still behind
 }
 
-TEST_F(WorkbenchTest, WritesBackOnlyModifiedDocuments) {
-    ide::Ref<ide::Document> edited = Open("edited.cpp", "a\n");
-    ide::Ref<ide::Document> untouched = Open("untouched.cpp", "b\n");
-    SelectionOf(*edited).Insert("x", ide::kInsertKeepEnd);
-    dir_.Write("untouched.cpp", "changed outside\n");
-
-    auto states = bench_.DocumentStates();
-    ASSERT_EQ(states.size(), 2u);
-    EXPECT_EQ(states[0].path, edited->FullName());
-    EXPECT_TRUE(states[0].modified);
-    EXPECT_FALSE(states[1].modified);
-
-    std::string error;
-    EXPECT_TRUE(bench_.WriteBack(error)) << error;
-    EXPECT_EQ(dir_.Read("edited.cpp"), "xa\n");
-    EXPECT_EQ(dir_.Read("untouched.cpp"), "changed outside\n");
-    EXPECT_FALSE(bench_.DocumentStates()[0].modified);
-}
-
-TEST_F(WorkbenchTest, WriteBackReportsWhatItCannotWrite) {
+TEST_F(WorkbenchTest, WriteBackWritesModifiedDocumentsAndReportsFailures) {
     ide::Ref<ide::Document> gone = Open("gone/a.cpp", "a\n");
-    ide::Ref<ide::Document> kept = Open("b.cpp", "b\n");
+    ide::Ref<ide::Document> edited = Open("edited.cpp", "b\n");
+    Open("untouched.cpp", "c\n");
     SelectionOf(*gone).Insert("x", ide::kInsertKeepEnd);
-    SelectionOf(*kept).Insert("y", ide::kInsertKeepEnd);
+    SelectionOf(*edited).Insert("y", ide::kInsertKeepEnd);
+    dir_.Write("untouched.cpp", "changed outside\n");
     std::filesystem::remove_all(dir_.Path() / "gone");
+    auto modified = [&] {
+        std::vector<bool> flags;
+        for (const auto& state : bench_.DocumentStates())
+            flags.push_back(state.modified);
+        return flags;
+    };
+    EXPECT_EQ(modified(), (std::vector<bool>{true, true, false}));
 
     std::string error;
     EXPECT_FALSE(bench_.WriteBack(error));
     EXPECT_EQ(error.rfind("cannot write " + gone->FullName() + ": ", 0), 0u) << error;
-    EXPECT_EQ(dir_.Read("b.cpp"), "yb\n");
-    EXPECT_FALSE(gone->Saved());
+    EXPECT_EQ(dir_.Read("edited.cpp"), "yb\n");
+    EXPECT_EQ(dir_.Read("untouched.cpp"), "changed outside\n");
+    EXPECT_EQ(modified(), (std::vector<bool>{true, false, false}));
 }
 
 TEST_F(WorkbenchTest, SelectionByLineAndColumn) {
@@ -167,20 +137,13 @@ TEST_F(WorkbenchTest, SelectionByLineAndColumn) {
 
 TEST_F(WorkbenchTest, EditorProperties) {
     EXPECT_FALSE(bench_.GetProperties("TextEditor", "Basic"));
-    EXPECT_FALSE(bench_.GetProperties("Environment", "C/C++"));
     ide::Ref<ide::Properties> page = bench_.GetProperties("TextEditor", "C/C++");
     ASSERT_EQ(page->Count(), 2);
-    EXPECT_EQ(page->Item(1)->Name(), "TabSize");
     EXPECT_EQ(page->Item(1)->GetValue(), ide::Value(4L));
-    EXPECT_EQ(page->Item(2)->Name(), "InsertTabs");
-    EXPECT_EQ(page->Item(2)->GetValue(), ide::Value(true));
-    EXPECT_FALSE(page->Item(3));
 
     EXPECT_TRUE(bench_.RemoveEditorProperty("TabSize"));
     EXPECT_FALSE(bench_.RemoveEditorProperty("TabSize"));
-    bench_.SetEditorProperty("InsertTabs", false);
-    ASSERT_EQ(page->Count(), 1);
-    EXPECT_EQ(page->Item(1)->GetValue(), ide::Value(false));
+    EXPECT_EQ(page->Count(), 1);
 
     // Without a usable tab size the editor keeps its default.
     ide::Ref<ide::Document> document = Open("t.cpp", "\tx");
@@ -196,19 +159,16 @@ TEST_F(WorkbenchTest, Breakpoints) {
     request.file = (dir_.Path() / "sub" / ".." / "a.cpp").string();
     request.line = 3;
     ide::Ref<ide::BreakpointList> made = breakpoints->Add(request);
-    ASSERT_TRUE(made);
-    ASSERT_EQ(made->Count(), 1);
+    ASSERT_TRUE(made && made->Count() == 1);
     request.line = 9;
     breakpoints->Add(request)->Item(1)->SetEnabled(true);
 
     request.file.clear();
     EXPECT_FALSE(breakpoints->Add(request));
-    EXPECT_EQ(breakpoints->Count(), 2);
 
     auto list = bench_.BreakpointList();
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].path, (dir_.Path() / "a.cpp").string());
-    EXPECT_EQ(list[0].line, 3);
     EXPECT_FALSE(list[0].enabled);
     EXPECT_TRUE(list[1].enabled);
 

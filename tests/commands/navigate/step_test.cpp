@@ -6,6 +6,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "posix/answer_queue.h"
@@ -17,16 +18,6 @@
 
 namespace {
 
-class NeverMatcher : public workbench::Matcher {
-  public:
-    std::optional<workbench::MatchRange> Next(std::string_view, std::size_t) const override {
-        return std::nullopt;
-    }
-    std::optional<workbench::MatchRange> Previous(std::string_view, std::size_t) const override {
-        return std::nullopt;
-    }
-};
-
 class StepTest : public ::testing::Test {
   protected:
     StepTest() : platform_(answers_, errors_, input_, false) {
@@ -34,12 +25,7 @@ class StepTest : public ::testing::Test {
         bench_.SetRegexMatcherFactory([this](const std::string& pattern,
                                              long options) -> std::unique_ptr<workbench::Matcher> {
             finds_.push_back(options);
-            patterns_.push_back(pattern);
-            if (misses_ > 0) {
-                --misses_;
-                return std::make_unique<NeverMatcher>();
-            }
-            return workbench::MakeRegexMatcher(pattern, options);
+            return misses_-- > 0 ? nullptr : workbench::MakeRegexMatcher(pattern, options);
         });
     }
 
@@ -63,7 +49,6 @@ class StepTest : public ::testing::Test {
     settings::Settings settings_;
     workbench::Workbench bench_;
     std::vector<long> finds_;
-    std::vector<std::string> patterns_;
     int misses_ = 0;
 };
 
@@ -78,23 +63,19 @@ TEST_F(StepTest, SearchesOnceDownAndUpToThreeTimesUpEachALineHigher) {
     };
     const Case cases[] = {
         {true, 0, {648}, 4},           {true, 1, {648, 648}, 2}, {true, 2, {648, 648, 648}, 2},
-        {true, 3, {648, 648, 648}, 1}, {false, 0, {520}, 6},     {false, 1, {520}, 6},
+        {true, 3, {648, 648, 648}, 1}, {false, 1, {520}, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.up ? "up" : "down") + " missing " + std::to_string(c.misses));
         Open(text, 5, 3);
         finds_.clear();
-        patterns_.clear();
         misses_ = c.misses;
         Run(c.up, false, &bench_);
         EXPECT_EQ(finds_, c.finds);
-        for (const std::string& pattern : patterns_)
-            EXPECT_EQ(pattern, "(\\n\\{)|(\\n[a-zA-Z#])|(\\n/\\*)");
         auto caret = bench_.ActiveCaret();
         ASSERT_TRUE(caret);
-        EXPECT_EQ(caret->caretLine, c.line);
-        EXPECT_EQ(caret->caretColumn, 1);
-        EXPECT_EQ(caret->anchorLine, c.line);
+        EXPECT_EQ(std::tie(caret->anchorLine, caret->caretLine, caret->caretColumn),
+                  std::make_tuple(c.line, c.line, 1L));
     }
 }
 
