@@ -1,0 +1,36 @@
+// The operating-system services over Win32, for the add-in living inside the IDE.
+#pragma once
+
+#include <functional>
+
+#include "sys/platform.h"
+
+namespace win32 {
+
+class Win32Platform : public sys::Platform {
+  public:
+    // Told true before a message box and false after it, so the IDE keeps its own UI quiet.
+    using SuppressUI = std::function<void(bool)>;
+    void SetSuppressUI(SuppressUI suppress) { suppress_ = std::move(suppress); }
+
+    int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
+    void Beep() override;
+    int TrackPopupMenu(const ui::PopupMenu& menu) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    std::optional<std::string> GetEnvironmentVariable(const std::string& name) override;
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    std::optional<sys::FileInfo> FindFirstFile(const std::string& path) override;
+    std::optional<std::string> ModuleFileName() override;
+    std::optional<std::string> ApplicationDataFolder() override;
+    bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
+    bool CreateDirectories(const std::string& path) override;
+
+  private:
+    SuppressUI suppress_;
+    // The cursor a wait cursor replaced, restored when the outermost one ends.
+    void* savedCursor_ = nullptr;
+    int waitDepth_ = 0;
+};
+
+}  // namespace win32

@@ -1,0 +1,144 @@
+#include "dispatch_double.h"
+
+#include <memory>
+
+#include "win32/ansi_text.h"
+
+namespace win32::test {
+
+std::string Render(const VARIANT& value) {
+    if (value.vt == (VT_VARIANT | VT_BYREF))
+        return Render(*value.pvarVal);
+    switch (value.vt) {
+        case VT_I4:
+            return std::to_string(value.lVal);
+        case VT_I2:
+            return "(short)" + std::to_string(value.iVal);
+        case VT_BOOL:
+            return value.boolVal ? "true" : "false";
+        case VT_BSTR:
+            return "\"" + FromBstr(value.bstrVal) + "\"";
+        case VT_DISPATCH:
+        case VT_UNKNOWN:
+            return value.punkVal ? "<object>" : "<null>";
+        case VT_ERROR:
+            return value.scode == DISP_E_PARAMNOTFOUND ? "<missing>" : "<error>";
+        case VT_EMPTY:
+            return "<empty>";
+        default:
+            break;
+    }
+    Variant copy;
+    if (FAILED(VariantCopy(copy.Get(), const_cast<VARIANT*>(&value))))
+        return "<?>";
+    if (auto texts = copy.ToTextArray()) {
+        std::string out = "[";
+        for (std::size_t i = 0; i < texts->size(); ++i)
+            out += (i ? ", \"" : "\"") + (*texts)[i] + "\"";
+        return out + "]";
+    }
+    return "<vt " + std::to_string(value.vt) + ">";
+}
+
+ComPtr<CDispatchDouble> CDispatchDouble::Create() {
+    return ComPtr<CDispatchDouble>(new CDispatchDouble());
+}
+
+void CDispatchDouble::On(const std::wstring& name, Handler handler) {
+    names_.push_back(name);
+    handlers_.push_back(std::move(handler));
+}
+
+void CDispatchDouble::Property(const std::wstring& name, Variant value) {
+    auto field = std::make_shared<Variant>(std::move(value));
+    fields_.push_back(field);
+    On(name, [field](WORD flags, const Arguments& arguments, VARIANT* result) {
+        if (flags & DISPATCH_PROPERTYPUT)
+            return arguments.empty() ? DISP_E_BADPARAMCOUNT
+                                     : VariantCopy(field->Get(), arguments.back());
+        return result ? VariantCopy(result, field->Get()) : S_OK;
+    });
+}
+
+void CDispatchDouble::Child(const std::wstring& name, const ComPtr<CDispatchDouble>& child) {
+    Property(name, Variant(static_cast<IDispatch*>(child.Get())));
+}
+
+int CDispatchDouble::IdLookups(const std::wstring& name) const {
+    auto found = lookups_.find(name);
+    return found == lookups_.end() ? 0 : found->second;
+}
+
+std::vector<std::string> CDispatchDouble::CallTexts() const {
+    std::vector<std::string> texts;
+    for (const Call& call : calls_)
+        texts.push_back(call.text);
+    return texts;
+}
+
+HRESULT CDispatchDouble::QueryInterface(REFIID id, void** object) {
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    bool answers = IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch);
+    for (const IID& known : answered_)
+        answers = answers || IsEqualIID(id, known);
+    if (!answers)
+        return E_NOINTERFACE;
+    *object = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+}
+
+ULONG CDispatchDouble::Release() {
+    const ULONG left = --references_;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+HRESULT CDispatchDouble::GetTypeInfoCount(UINT* count) {
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT CDispatchDouble::GetTypeInfo(UINT, LCID, ITypeInfo**) {
+    return E_NOTIMPL;
+}
+
+HRESULT CDispatchDouble::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+    if (count != 1)
+        return E_INVALIDARG;
+    ++lookups_[names[0]];
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] == names[0]) {
+            ids[0] = static_cast<DISPID>(i);
+            return S_OK;
+        }
+    }
+    ids[0] = DISPID_UNKNOWN;
+    return DISP_E_UNKNOWNNAME;
+}
+
+HRESULT CDispatchDouble::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
+                                VARIANT* result, EXCEPINFO*, UINT*) {
+    if (id < 0 || static_cast<std::size_t>(id) >= handlers_.size())
+        return DISP_E_MEMBERNOTFOUND;
+    const bool put = (flags & DISPATCH_PROPERTYPUT) != 0;
+    if (put &&
+        (parameters->cNamedArgs != 1 || parameters->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
+        return DISP_E_PARAMNOTOPTIONAL;
+    Arguments arguments;
+    for (UINT i = parameters->cArgs; i > 0; --i)
+        arguments.push_back(&parameters->rgvarg[i - 1]);
+
+    std::string text = Narrow(names_[static_cast<std::size_t>(id)]);
+    std::string rendered;
+    for (std::size_t i = 0; i < arguments.size(); ++i)
+        rendered += (i ? ", " : "") + Render(*arguments[i]);
+    text += put ? "=" + rendered : "(" + rendered + ")";
+    calls_.push_back({text, flags});
+    return handlers_[static_cast<std::size_t>(id)](flags, arguments, result);
+}
+
+}  // namespace win32::test
