@@ -220,11 +220,14 @@ bool FileProfileStore::Write(const std::string& section, const std::string& name
 }
 
 bool FileProfileStore::ClearSection(const std::string& section) {
-    if (!writable_) return false;
+    if (!writable_)
+        return false;
     settings::ProfileDocument changed = document_;
     // Nothing to remove: the file need not be touched.
-    if (!changed.RemoveSection(section)) return true;
-    if (!ReplaceFile(path_, changed.Serialize())) return false;
+    if (!changed.RemoveSection(section))
+        return true;
+    if (!ReplaceFile(path_, changed.Serialize()))
+        return false;
     document_ = std::move(changed);
     return true;
 }

@@ -59,11 +59,11 @@ class AddInApp {
     }
     templates::TemplateList& Templates() { return templates_; }
 
-      // The setup's failure message is shown once per library load.
+    // The setup's failure message is shown once per library load.
     bool FailedShown() const { return failedShown_; }
     void SetFailedShown() { failedShown_ = true; }
 
-private:
+  private:
     sys::Platform& platform_;
     bool failedShown_ = false;
     // Owned in this order; later features fill the member store and the template tree.

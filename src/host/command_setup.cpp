@@ -141,7 +141,8 @@ void SyncTemplateCommands(AddInApp& app, ide::Environment& environment, ide::Add
     if (!commands)
         return;
     RemoveCommandsNamed(*commands, kTemplateCommandStem);
-    if (mode == SetupMode::Create) AddTemplateCommands(addIn, *commands, app.Templates());
+    if (mode == SetupMode::Create)
+        AddTemplateCommands(addIn, *commands, app.Templates());
 }
 
 }  // namespace host

@@ -13,7 +13,7 @@ inline constexpr const char* kSetupSection = "Setup";
 inline constexpr const char* kDefaultSetupMarker = "Setup";
 
 class Connect {
-public:
+  public:
     explicit Connect(AddInApp& app) : app_(app), commands_(app) {}
     ~Connect();
     Connect(const Connect&) = delete;
@@ -35,7 +35,7 @@ public:
     CommandSet& Commands() { return commands_; }
     const ide::Ref<ide::AddIn>& AddInInstance() const { return addIn_; }
 
-private:
+  private:
     AddInApp& app_;
     ide::Ref<ide::Environment> environment_;
     ide::Ref<ide::AddIn> addIn_;

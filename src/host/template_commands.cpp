@@ -10,14 +10,17 @@ void AddTemplateCommands(ide::AddIn* addIn, ide::Commands& commands,
     // A node comes before its children, as the IDE lists the commands.
     templates::TemplateWalk walk(list);
     while (walk.Next()) {
-        if (walk.Kind() == templates::TemplateWalk::Step::kLeaveGroup) continue;
+        if (walk.Kind() == templates::TemplateWalk::Step::kLeaveGroup)
+            continue;
         const templates::TemplateNode& node = walk.Node();
-        if (!templates::HasKey(node)) continue;
+        if (!templates::HasKey(node))
+            continue;
         const std::string name = templates::CommandName(node);
         ide::Ref<ide::Command> command = commands.AddNamedCommand(
             addIn, kTemplateCommandStem + name, name, kTemplateTooltip + name, false, 0,
             ide::kCommandStatusSupportedEnabled);
-        if (command) command->SetBindings({"Text Editor::" + node.key});
+        if (command)
+            command->SetBindings({"Text Editor::" + node.key});
     }
 }
 

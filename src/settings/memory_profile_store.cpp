@@ -33,7 +33,8 @@ bool MemoryProfileStore::WriteString(const std::string& section, const std::stri
 }
 
 bool MemoryProfileStore::ClearSection(const std::string& section) {
-    if (writesFail_) return false;
+    if (writesFail_)
+        return false;
     std::erase_if(values_, [&](const auto& entry) { return entry.first.first == section; });
     return true;
 }
