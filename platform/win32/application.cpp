@@ -5,10 +5,15 @@
 
 namespace win32 {
 
-host::AddInApp& Application() {
+Win32Platform& ApplicationPlatform() {
     static Win32Platform platform;
+    return platform;
+}
+
+host::AddInApp& Application() {
     static RegistryProfileStore profile;
-    static host::AddInApp app(platform, profile);
+    // Constructed before the application, so it outlives it.
+    static host::AddInApp app(ApplicationPlatform(), profile);
     return app;
 }
 

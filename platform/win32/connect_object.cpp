@@ -1,5 +1,6 @@
 #include "win32/connect_object.h"
 
+#include <memory>
 #include <new>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "win32/connection_ids.h"
 #include "win32/dispatch_ide.h"
 #include "win32/module_handle.h"
+#include "win32/win32_platform.h"
 
 namespace win32 {
 namespace {
@@ -130,12 +132,27 @@ HRESULT ConnectObject::OnConnection(IDispatch* application, LONG, IDispatch* add
         // object that does not answer them leaves the add-in unconnected.
         ComPtr<IDispatch> environment = ComPtr<IDispatch>(application).As<IDispatch>(kDteId);
         ComPtr<IDispatch> addIn = ComPtr<IDispatch>(addInInst).As<IDispatch>(kAddInId);
-        connect_.OnConnection(MakeEnvironment(environment.Get()), MakeAddIn(addIn.Get()));
+        ide::Ref<ide::Environment> ideEnvironment = MakeEnvironment(environment.Get());
+        // Set before connecting, as setting up may already ask something. Weak, so the IDE's
+        // object lives only as long as the connection holds it.
+        if (ideEnvironment && !connect_.Connected()) {
+            std::weak_ptr<ide::Environment> weak = ideEnvironment;
+            ApplicationPlatform().SetSuppressUI([weak](bool suppress) {
+                if (const ide::Ref<ide::Environment> alive = weak.lock())
+                    alive->SetSuppressUI(suppress);
+            });
+        }
+        connect_.OnConnection(ideEnvironment, MakeAddIn(addIn.Get()));
     });
 }
 
 HRESULT ConnectObject::OnDisconnection(LONG, SAFEARRAY**) {
-    return Guarded([&] { connect_.OnDisconnection(); });
+    return Guarded([&] {
+        // Another object's connection may own the callback.
+        if (connect_.Connected())
+            ApplicationPlatform().SetSuppressUI(nullptr);
+        connect_.OnDisconnection();
+    });
 }
 
 HRESULT ConnectObject::OnAddInsUpdate(SAFEARRAY**) {
