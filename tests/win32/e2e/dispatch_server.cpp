@@ -1,0 +1,171 @@
+#include "dispatch_server.h"
+
+#include <algorithm>
+
+namespace e2e {
+
+namespace {
+
+// Asked of an object to find the server behind it; answered only by this program's servers.
+constexpr IID kServerId = {
+    0x6E1F0B7A, 0x2C4D, 0x4E8A, {0x9B, 0x3F, 0x5D, 0x7C, 0x1A, 0x2E, 0x4F, 0x60}};
+
+}  // namespace
+
+std::vector<std::pair<DispatchServer::Key, DispatchServer*>>& DispatchServer::Served() {
+    static std::vector<std::pair<Key, DispatchServer*>> served;
+    return served;
+}
+
+DispatchServer::~DispatchServer() {
+    if (key_)
+        std::erase_if(Served(), [&](const auto& entry) { return entry.second == this; });
+}
+
+DispatchServer* DispatchServer::Of(IDispatch* object) {
+    void* server = nullptr;
+    if (!object || FAILED(object->QueryInterface(kServerId, &server)) || !server)
+        return nullptr;
+    // The caller holds the object: the reference taken here is not needed.
+    auto* result = static_cast<DispatchServer*>(server);
+    result->Release();
+    return result;
+}
+
+HRESULT DispatchServer::QueryInterface(REFIID id, void** object) {
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    if (IsEqualIID(id, kServerId)) {
+        *object = this;
+        AddRef();
+        return S_OK;
+    }
+    bool answers = IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch);
+    for (const IID& known : answered_)
+        answers = answers || IsEqualIID(id, known);
+    if (!answers)
+        return QueryOther(id, object);
+    *object = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+}
+
+ULONG DispatchServer::Release() {
+    const ULONG left = --references_;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+HRESULT DispatchServer::GetTypeInfoCount(UINT* count) {
+    if (!count)
+        return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT DispatchServer::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+    if (!names || !ids || count == 0)
+        return E_INVALIDARG;
+    // Named arguments are not supported: only the member's own name is resolved.
+    for (UINT i = 1; i < count; ++i)
+        ids[i] = DISPID_UNKNOWN;
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (_wcsicmp(names_[i].c_str(), names[0]) == 0) {
+            ids[0] = static_cast<DISPID>(i);
+            return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+        }
+    }
+    ids[0] = DISPID_UNKNOWN;
+    return DISP_E_UNKNOWNNAME;
+}
+
+HRESULT DispatchServer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
+                               VARIANT* result, EXCEPINFO*, UINT*) {
+    if (id < 0 || static_cast<std::size_t>(id) >= members_.size())
+        return DISP_E_MEMBERNOTFOUND;
+    if (!parameters)
+        return E_INVALIDARG;
+    const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
+    if (put &&
+        (parameters->cNamedArgs != 1 || parameters->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
+        return DISP_E_PARAMNOTOPTIONAL;
+    if (!put && parameters->cNamedArgs != 0)
+        return DISP_E_NONAMEDARGS;
+    Arguments arguments;
+    for (UINT i = parameters->cArgs; i > 0; --i)
+        arguments.push_back(&parameters->rgvarg[i - 1]);
+    Result value = members_[static_cast<std::size_t>(id)](flags, arguments);
+    if (!value)
+        return E_FAIL;
+    if (result) {
+        *result = *value->Get();
+        VariantInit(value->Get());
+    }
+    return S_OK;
+}
+
+void DispatchServer::Add(std::wstring name, Member member) {
+    names_.push_back(std::move(name));
+    members_.push_back(std::move(member));
+}
+
+void DispatchServer::Get(std::wstring name, std::function<Variant()> get) {
+    Field(std::move(name), std::move(get), nullptr);
+}
+
+void DispatchServer::Field(std::wstring name, std::function<Variant()> get,
+                           std::function<bool(const Variant&)> put) {
+    Add(std::move(name), [get, put](WORD flags, const Arguments& arguments) -> Result {
+        if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
+            if (!put || arguments.empty())
+                return std::nullopt;
+            return Status(put(Argument(arguments, arguments.size() - 1)));
+        }
+        if (!get)
+            return std::nullopt;
+        return get();
+    });
+}
+
+void DispatchServer::Method(std::wstring name, std::function<Result(const Arguments&)> method) {
+    Add(std::move(name), [method](WORD flags, const Arguments& arguments) -> Result {
+        if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))
+            return std::nullopt;
+        return method(arguments);
+    });
+}
+
+Result Status(bool succeeded) {
+    if (!succeeded)
+        return std::nullopt;
+    return Variant();
+}
+
+Result Object(const ComPtr<IDispatch>& object) {
+    if (!object)
+        return std::nullopt;
+    return Variant(object.Get());
+}
+
+Variant Argument(const Arguments& arguments, std::size_t index) {
+    Variant copy;
+    if (index < arguments.size() && FAILED(VariantCopyInd(copy.Get(), arguments[index])))
+        VariantInit(copy.Get());
+    return copy;
+}
+
+std::string TextArgument(const Arguments& arguments, std::size_t index) {
+    return Argument(arguments, index).ToText().value_or(std::string());
+}
+
+long LongArgument(const Arguments& arguments, std::size_t index, long fallback) {
+    return Argument(arguments, index).ToLong().value_or(fallback);
+}
+
+bool BoolArgument(const Arguments& arguments, std::size_t index, bool fallback) {
+    return Argument(arguments, index).ToBool().value_or(fallback);
+}
+
+}  // namespace e2e

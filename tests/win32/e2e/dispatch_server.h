@@ -1,0 +1,111 @@
+// A table-driven automation object: each member is a name bound to a handler, looked up by
+// GetIDsOfNames and called through Invoke, the way the IDE's objects are reached by the
+// add-in. Unknown names answer DISP_E_UNKNOWNNAME.
+#pragma once
+
+#include "win32/win_api.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <typeindex>
+#include <utility>
+#include <vector>
+
+#include "win32/com_ptr.h"
+#include "win32/variant.h"
+
+namespace e2e {
+
+using win32::ComPtr;
+using win32::Variant;
+
+// Arguments in the natural order; a property put's value is the last.
+using Arguments = std::vector<VARIANT*>;
+// Nothing: the call failed, as the IDE's failing members do.
+using Result = std::optional<Variant>;
+using Member = std::function<Result(WORD flags, const Arguments& arguments)>;
+
+class DispatchServer : public IDispatch {
+  public:
+    // The server behind an object this program served; null for any other object.
+    static DispatchServer* Of(IDispatch* object);
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO*, UINT*) override;
+
+  protected:
+    DispatchServer() = default;
+    virtual ~DispatchServer();
+
+    void Add(std::wstring name, Member member);
+    // A read-only property.
+    void Get(std::wstring name, std::function<Variant()> get);
+    // A property; without `get` it can only be written.
+    void Field(std::wstring name, std::function<Variant()> get,
+               std::function<bool(const Variant&)> put);
+    void Method(std::wstring name, std::function<Result(const Arguments&)> method);
+    // QueryInterface answers this id with the object itself.
+    void Answer(const IID& id) { answered_.push_back(id); }
+    // Ids answered by another object (a tear-off); E_NOINTERFACE unless overridden.
+    virtual HRESULT QueryOther(REFIID, void**) { return E_NOINTERFACE; }
+
+  private:
+    template <class S, class T>
+    friend ComPtr<IDispatch> Serve(const std::shared_ptr<T>& model);
+    using Key = std::pair<const void*, std::type_index>;
+    static std::vector<std::pair<Key, DispatchServer*>>& Served();
+
+    ULONG references_ = 0;
+    std::vector<std::wstring> names_;  // a member's id is its index
+    std::vector<Member> members_;
+    std::vector<IID> answered_;
+    std::optional<Key> key_;
+};
+
+template <class S, class... A>
+ComPtr<IDispatch> Make(A&&... arguments) {
+    return ComPtr<IDispatch>(new S(std::forward<A>(arguments)...));
+}
+
+// One server per model object, so the same IDE object keeps one COM identity while served.
+template <class S, class T>
+ComPtr<IDispatch> Serve(const std::shared_ptr<T>& model) {
+    if (!model)
+        return {};
+    const DispatchServer::Key key{model.get(), std::type_index(typeid(S))};
+    for (const auto& [known, server] : DispatchServer::Served()) {
+        if (known == key)
+            return ComPtr<IDispatch>(server);
+    }
+    S* server = new S(model);
+    server->key_ = key;
+    DispatchServer::Served().emplace_back(key, server);
+    return ComPtr<IDispatch>(server);
+}
+
+template <class S>
+S* ServerOf(const ComPtr<IDispatch>& object) {
+    return dynamic_cast<S*>(DispatchServer::Of(object.Get()));
+}
+
+// A successful call without a value, or a failed one.
+Result Status(bool succeeded);
+// An object result; the call fails without one.
+Result Object(const ComPtr<IDispatch>& object);
+
+// The argument at `index` dereferenced and copied; empty when there is none.
+Variant Argument(const Arguments& arguments, std::size_t index);
+std::string TextArgument(const Arguments& arguments, std::size_t index);
+long LongArgument(const Arguments& arguments, std::size_t index, long fallback = 0);
+bool BoolArgument(const Arguments& arguments, std::size_t index, bool fallback = false);
+
+}  // namespace e2e
