@@ -10,27 +10,10 @@
 #include "win32/connection_ids.h"
 #include "win32/dispatch_ide.h"
 #include "win32/module_handle.h"
+#include "win32/module_path.h"
 #include "win32/win32_platform.h"
 
 namespace win32 {
-namespace {
-
-std::wstring ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(ModuleHandle(), path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-}  // namespace
 
 ConnectObject::ConnectObject() : connect_(Application()) {}
 

@@ -17,6 +17,7 @@
 #include "win32/connection_ids.h"
 #include "win32/dispatch_ide.h"
 #include "win32/module_handle.h"
+#include "win32/module_path.h"
 #include "win32/win32_registry_model.h"
 
 namespace win32 {
@@ -32,21 +33,6 @@ std::optional<std::string_view> RegistrationScript() {
     if (!bytes)
         return std::nullopt;
     return std::string_view(static_cast<const char*>(bytes), SizeofResource(ModuleHandle(), found));
-}
-
-std::wstring ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(ModuleHandle(), path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
 }
 
 bool RegisterTypeLibrary(const std::wstring& modulePath) {
