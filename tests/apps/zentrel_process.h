@@ -1,9 +1,11 @@
 // Runs the zentrel program in a test's own directory, as a user would from a shell.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -46,5 +48,24 @@ inline Result RunZentrel(const testing_support::TempDir& dir,
     result.err = dir.Read("stderr.txt");
     return result;
 }
+
+// A test with its own directory, running the program there with the profile p.reg.
+class ZentrelTest : public testing::Test {
+  protected:
+    Result Run(const std::vector<std::string>& args) { return RunZentrel(dir, args); }
+    Result RunSteps(std::vector<std::string> steps) {
+        steps.insert(steps.begin(), {"run", "--json", "--profile", "p.reg"});
+        return Run(steps);
+    }
+    // The report of a run that must succeed.
+    nlohmann::ordered_json Report(std::vector<std::string> steps) {
+        const Result result = RunSteps(std::move(steps));
+        EXPECT_EQ(result.status, 0) << result.err;
+        return result.status == 0 ? nlohmann::ordered_json::parse(result.out)
+                                  : nlohmann::ordered_json();
+    }
+
+    testing_support::TempDir dir;
+};
 
 }  // namespace apps_testing

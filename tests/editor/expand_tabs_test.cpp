@@ -13,12 +13,10 @@ using namespace testing_fakes;
 class PropertiesOnly : public ide::Environment {
   public:
     ide::Ref<FakeProperties> properties = std::make_shared<FakeProperties>();
-    std::string category;
-    std::string page;
+    std::string asked;
 
     ide::Ref<ide::Properties> GetProperties(const std::string& c, const std::string& p) override {
-        category = c;
-        page = p;
+        asked = c + "|" + p;
         return properties;
     }
     ide::Ref<ide::Document> ActiveDocument() override { return nullptr; }
@@ -33,30 +31,28 @@ class PropertiesOnly : public ide::Environment {
 
     void Set(std::vector<std::pair<std::string, ide::Value>> values) {
         properties->items.clear();
-        for (auto& [name, value] : values) {
+        for (auto& [name, value] : values)
             properties->items.push_back(std::make_shared<FakeProperty>(name, value));
-        }
     }
 };
 
 TEST(ExpandTabsTest, ExpandsToTheEditorsTabStopsWhenItDoesNotKeepTabs) {
     PropertiesOnly ide;
     ide.Set({{"IndentStyle", 1L}, {"TabSize", 4L}, {"InsertTabs", false}});
-    EXPECT_EQ(ExpandTabs(ide, "a\tb"), "a   b");
+    EXPECT_EQ(ExpandTabs(ide, "a\tb\t"), "a   b   ");
     // CR advances the column like any character; only LF restarts it.
     EXPECT_EQ(ExpandTabs(ide, "\r\n\tx"), "\r\n    x");
     EXPECT_EQ(ExpandTabs(ide, "ab\r\tx"), "ab\r x");
-    EXPECT_EQ(ExpandTabs(ide, "\t\t"), "        ");
-    EXPECT_EQ(ide.category, "TextEditor");
-    EXPECT_EQ(ide.page, "C/C++");
+    EXPECT_EQ(ide.asked, "TextEditor|C/C++");
+
+    EXPECT_EQ(ExpandTabsTo("ab\tc\n\td", 3), "ab c\n   d");
+    EXPECT_EQ(ExpandTabsTo("a\tb\t", 0), "ab");
 }
 
 TEST(ExpandTabsTest, LeavesTheTextAloneUnlessBothPropertiesSayOtherwise) {
     PropertiesOnly ide;
     const std::string text = "a\tb";
     ide.Set({{"TabSize", 4L}, {"InsertTabs", true}});
-    EXPECT_EQ(ExpandTabs(ide, text), text);
-    ide.Set({{"InsertTabs", false}});
     EXPECT_EQ(ExpandTabs(ide, text), text);
     ide.Set({{"TabSize", 2L}});
     EXPECT_EQ(ExpandTabs(ide, text), text);
@@ -65,12 +61,6 @@ TEST(ExpandTabsTest, LeavesTheTextAloneUnlessBothPropertiesSayOtherwise) {
     EXPECT_EQ(ExpandTabs(ide, text), text);
     ide.properties = nullptr;
     EXPECT_EQ(ExpandTabs(ide, text), text);
-}
-
-TEST(ExpandTabsTest, OtherSizesAndZero) {
-    EXPECT_EQ(ExpandTabsTo("ab\tc\n\td", 3), "ab c\n   d");
-    EXPECT_EQ(ExpandTabsTo("a\tb\t", 0), "ab");
-    EXPECT_EQ(ExpandTabsTo("", 4), "");
 }
 
 }  // namespace

