@@ -52,7 +52,7 @@ TEST_F(ResourcesTest, PopupMenuMatchesTheCoreMenu) {
     DestroyMenu(menu);
 }
 
-TEST_F(ResourcesTest, ToolbarPicturesAreSixteenPixelsSquare) {
+TEST_F(ResourcesTest, PicturesAreSixteenPixelsSquareAndIconsAndCursorLoad) {
     for (const int id : {205, 206, 222, 223}) {
         SCOPED_TRACE("bitmap " + std::to_string(id));
         HBITMAP bitmap = static_cast<HBITMAP>(
@@ -64,19 +64,12 @@ TEST_F(ResourcesTest, ToolbarPicturesAreSixteenPixelsSquare) {
         EXPECT_EQ(shape.bmHeight, 16);
         DeleteObject(bitmap);
     }
-}
-
-TEST_F(ResourcesTest, IconsAndCursorLoad) {
-    for (const int id : {208, 219}) {
-        HICON icon = static_cast<HICON>(
-            LoadImageW(library_, MAKEINTRESOURCEW(id), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-        EXPECT_NE(icon, nullptr) << "icon " << id;
-        DestroyIcon(icon);
+    for (const auto& [id, type] :
+         {std::pair{208, IMAGE_ICON}, {219, IMAGE_ICON}, {209, IMAGE_CURSOR}}) {
+        HANDLE image = LoadImageW(library_, MAKEINTRESOURCEW(id), type, 32, 32, LR_DEFAULTCOLOR);
+        EXPECT_NE(image, nullptr) << "resource " << id;
+        DestroyIcon(static_cast<HICON>(image));
     }
-    HCURSOR cursor = static_cast<HCURSOR>(
-        LoadImageW(library_, MAKEINTRESOURCEW(209), IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR));
-    EXPECT_NE(cursor, nullptr);
-    DestroyCursor(cursor);
 }
 
 TEST_F(ResourcesTest, VersionIsTwoOrLater) {

@@ -5,7 +5,9 @@
 #include "win32/ansi_text.h"
 
 namespace win32::test {
+namespace {
 
+// "7", "(short)0", "true", "\"text\"", "<object>", "<null>", "<missing>", "[\"a\", \"b\"]".
 std::string Render(const VARIANT& value) {
     if (value.vt == (VT_VARIANT | VT_BYREF))
         return Render(*value.pvarVal);
@@ -23,22 +25,18 @@ std::string Render(const VARIANT& value) {
             return value.punkVal ? "<object>" : "<null>";
         case VT_ERROR:
             return value.scode == DISP_E_PARAMNOTFOUND ? "<missing>" : "<error>";
-        case VT_EMPTY:
-            return "<empty>";
         default:
             break;
     }
     Variant copy;
-    if (FAILED(VariantCopy(copy.Get(), const_cast<VARIANT*>(&value))))
-        return "<?>";
-    if (auto texts = copy.ToTextArray()) {
-        std::string out = "[";
-        for (std::size_t i = 0; i < texts->size(); ++i)
-            out += (i ? ", \"" : "\"") + (*texts)[i] + "\"";
-        return out + "]";
-    }
-    return "<vt " + std::to_string(value.vt) + ">";
+    VariantCopy(copy.Get(), const_cast<VARIANT*>(&value));
+    std::string out = "[";
+    for (const std::string& text : copy.ToTextArray().value_or(std::vector<std::string>()))
+        out += (out.size() > 1 ? ", \"" : "\"") + text + "\"";
+    return out + "]";
 }
+
+}  // namespace
 
 ComPtr<CDispatchDouble> CDispatchDouble::Create() {
     return ComPtr<CDispatchDouble>(new CDispatchDouble());
@@ -51,7 +49,6 @@ void CDispatchDouble::On(const std::wstring& name, Handler handler) {
 
 void CDispatchDouble::Property(const std::wstring& name, Variant value) {
     auto field = std::make_shared<Variant>(std::move(value));
-    fields_.push_back(field);
     On(name, [field](WORD flags, const Arguments& arguments, VARIANT* result) {
         if (flags & DISPATCH_PROPERTYPUT)
             return arguments.empty() ? DISP_E_BADPARAMCOUNT
@@ -77,8 +74,6 @@ std::vector<std::string> CDispatchDouble::CallTexts() const {
 }
 
 HRESULT CDispatchDouble::QueryInterface(REFIID id, void** object) {
-    if (!object)
-        return E_POINTER;
     *object = nullptr;
     bool answers = IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch);
     for (const IID& known : answered_)
@@ -95,15 +90,6 @@ ULONG CDispatchDouble::Release() {
     if (left == 0)
         delete this;
     return left;
-}
-
-HRESULT CDispatchDouble::GetTypeInfoCount(UINT* count) {
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT CDispatchDouble::GetTypeInfo(UINT, LCID, ITypeInfo**) {
-    return E_NOTIMPL;
 }
 
 HRESULT CDispatchDouble::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {

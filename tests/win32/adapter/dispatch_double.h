@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,9 +16,6 @@ namespace win32::test {
 // Arguments in the natural order; the handler fills the result and answers the call's status.
 using Arguments = std::vector<VARIANT*>;
 using Handler = std::function<HRESULT(WORD flags, const Arguments& arguments, VARIANT* result)>;
-
-// "7", "(short)0", "true", "\"text\"", "<object>", "<null>", "<missing>", "[\"a\", \"b\"]".
-std::string Render(const VARIANT& value);
 
 class CDispatchDouble : public IDispatch {
   public:
@@ -47,8 +43,11 @@ class CDispatchDouble : public IDispatch {
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
@@ -61,7 +60,6 @@ class CDispatchDouble : public IDispatch {
     ULONG references_ = 0;
     std::vector<std::wstring> names_;  // a member's id is its index
     std::vector<Handler> handlers_;
-    std::vector<std::shared_ptr<Variant>> fields_;
     std::map<std::wstring, int> lookups_;
     std::vector<IID> answered_;
     std::vector<Call> calls_;

@@ -1,4 +1,5 @@
-// The add-in's object, named commands, command bars in both generations and their buttons.
+// The add-in's object, named commands, command bars in both generations and their buttons:
+// only the members the add-in calls while setting up.
 #include <olectl.h>
 
 #include "dispatch_server.h"
@@ -14,7 +15,6 @@ class AddInServer : public DispatchServer {
   public:
     explicit AddInServer(const ide::Ref<ide::AddIn>& addIn) : addIn_(addIn) {
         Answer(win32::kAddInId);
-        Get(L"ProgID", [addIn] { return Variant(addIn->ProgID()); });
     }
     ide::AddIn* Model() const { return addIn_.get(); }
 
@@ -47,11 +47,7 @@ class ButtonServer : public DispatchServer {
 
 class BarServer : public DispatchServer {
   public:
-    explicit BarServer(const ide::Ref<ide::CommandBar>& bar) : bar_(bar) {
-        Get(L"Name", [bar] { return Variant(bar->Name()); });
-        Field(L"Visible", nullptr,
-              [bar](const Variant& v) { return bar->SetVisible(v.ToBool().value_or(true)); });
-    }
+    explicit BarServer(const ide::Ref<ide::CommandBar>& bar) : bar_(bar) {}
     ide::CommandBar& Model() const { return *bar_; }
 
   private:
@@ -99,13 +95,10 @@ class CommandServer : public DispatchServer {
             [c](const Variant& v) {
                 return c->SetBindings(v.ToTextArray().value_or(std::vector<std::string>()));
             });
-        Method(L"Delete", [c](const Arguments&) { return Status(c->Delete()); });
         Method(L"AddControl", [c](const Arguments& a) -> Result {
             auto* bar = ServerOf<BarServer>(Argument(a, 0).ToDispatch());
-            if (!bar)
-                return std::nullopt;
             ide::Ref<ide::CommandBarControl> control =
-                c->AddControl(bar->Model(), LongArgument(a, 1, 1));
+                bar ? c->AddControl(bar->Model(), LongArgument(a, 1, 1)) : nullptr;
             if (!control)
                 return std::nullopt;
             return Object(Make<ButtonServer>(control, bar->Model().Generation()));
@@ -125,17 +118,14 @@ class CommandsServer : public DispatchServer {
             auto* addIn = ServerOf<AddInServer>(Argument(a, 0).ToDispatch());
             return Object(Serve<CommandServer>(c->AddNamedCommand(
                 addIn ? addIn->Model() : nullptr, TextArgument(a, 1), TextArgument(a, 2),
-                TextArgument(a, 3), BoolArgument(a, 4), LongArgument(a, 5), LongArgument(a, 7))));
+                TextArgument(a, 3), Argument(a, 4).ToBool().value_or(false), LongArgument(a, 5),
+                LongArgument(a, 7))));
         });
         Method(L"AddCommandBar", [c](const Arguments& a) {
             auto* parent = ServerOf<BarServer>(Argument(a, 2).ToDispatch());
             return Object(Serve<BarServer>(c->AddCommandBar(TextArgument(a, 0), LongArgument(a, 1),
                                                             parent ? &parent->Model() : nullptr,
                                                             LongArgument(a, 3))));
-        });
-        Method(L"RemoveCommandBar", [c](const Arguments& a) {
-            auto* bar = ServerOf<BarServer>(Argument(a, 0).ToDispatch());
-            return Status(bar && c->RemoveCommandBar(bar->Model()));
         });
     }
 };

@@ -58,23 +58,14 @@ ULONG DispatchServer::Release() {
     return left;
 }
 
-HRESULT DispatchServer::GetTypeInfoCount(UINT* count) {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
 HRESULT DispatchServer::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    if (!names || !ids || count == 0)
+    // Named arguments are not supported: only a member's own name is resolved.
+    if (count != 1)
         return E_INVALIDARG;
-    // Named arguments are not supported: only the member's own name is resolved.
-    for (UINT i = 1; i < count; ++i)
-        ids[i] = DISPID_UNKNOWN;
     for (std::size_t i = 0; i < names_.size(); ++i) {
         if (_wcsicmp(names_[i].c_str(), names[0]) == 0) {
             ids[0] = static_cast<DISPID>(i);
-            return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+            return S_OK;
         }
     }
     ids[0] = DISPID_UNKNOWN;
@@ -85,14 +76,10 @@ HRESULT DispatchServer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
                                VARIANT* result, EXCEPINFO*, UINT*) {
     if (id < 0 || static_cast<std::size_t>(id) >= members_.size())
         return DISP_E_MEMBERNOTFOUND;
-    if (!parameters)
-        return E_INVALIDARG;
     const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
     if (put &&
         (parameters->cNamedArgs != 1 || parameters->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
         return DISP_E_PARAMNOTOPTIONAL;
-    if (!put && parameters->cNamedArgs != 0)
-        return DISP_E_NONAMEDARGS;
     Arguments arguments;
     for (UINT i = parameters->cArgs; i > 0; --i)
         arguments.push_back(&parameters->rgvarg[i - 1]);
@@ -106,18 +93,14 @@ HRESULT DispatchServer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
     return S_OK;
 }
 
-void DispatchServer::Add(std::wstring name, Member member) {
-    names_.push_back(std::move(name));
-    members_.push_back(std::move(member));
-}
-
 void DispatchServer::Get(std::wstring name, std::function<Variant()> get) {
     Field(std::move(name), std::move(get), nullptr);
 }
 
 void DispatchServer::Field(std::wstring name, std::function<Variant()> get,
                            std::function<bool(const Variant&)> put) {
-    Add(std::move(name), [get, put](WORD flags, const Arguments& arguments) -> Result {
+    names_.push_back(std::move(name));
+    members_.push_back([get, put](WORD flags, const Arguments& arguments) -> Result {
         if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
             if (!put || arguments.empty())
                 return std::nullopt;
@@ -130,7 +113,8 @@ void DispatchServer::Field(std::wstring name, std::function<Variant()> get,
 }
 
 void DispatchServer::Method(std::wstring name, std::function<Result(const Arguments&)> method) {
-    Add(std::move(name), [method](WORD flags, const Arguments& arguments) -> Result {
+    names_.push_back(std::move(name));
+    members_.push_back([method](WORD flags, const Arguments& arguments) -> Result {
         if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))
             return std::nullopt;
         return method(arguments);
@@ -138,15 +122,11 @@ void DispatchServer::Method(std::wstring name, std::function<Result(const Argume
 }
 
 Result Status(bool succeeded) {
-    if (!succeeded)
-        return std::nullopt;
-    return Variant();
+    return succeeded ? Result(Variant()) : std::nullopt;
 }
 
 Result Object(const ComPtr<IDispatch>& object) {
-    if (!object)
-        return std::nullopt;
-    return Variant(object.Get());
+    return object ? Result(Variant(object.Get())) : std::nullopt;
 }
 
 Variant Argument(const Arguments& arguments, std::size_t index) {
@@ -162,10 +142,6 @@ std::string TextArgument(const Arguments& arguments, std::size_t index) {
 
 long LongArgument(const Arguments& arguments, std::size_t index, long fallback) {
     return Argument(arguments, index).ToLong().value_or(fallback);
-}
-
-bool BoolArgument(const Arguments& arguments, std::size_t index, bool fallback) {
-    return Argument(arguments, index).ToBool().value_or(fallback);
 }
 
 }  // namespace e2e

@@ -35,7 +35,10 @@ class DispatchServer : public IDispatch {
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                             DISPID* ids) override;
@@ -46,7 +49,6 @@ class DispatchServer : public IDispatch {
     DispatchServer() = default;
     virtual ~DispatchServer();
 
-    void Add(std::wstring name, Member member);
     // A read-only property.
     void Get(std::wstring name, std::function<Variant()> get);
     // A property; without `get` it can only be written.
@@ -106,6 +108,5 @@ Result Object(const ComPtr<IDispatch>& object);
 Variant Argument(const Arguments& arguments, std::size_t index);
 std::string TextArgument(const Arguments& arguments, std::size_t index);
 long LongArgument(const Arguments& arguments, std::size_t index, long fallback = 0);
-bool BoolArgument(const Arguments& arguments, std::size_t index, bool fallback = false);
 
 }  // namespace e2e

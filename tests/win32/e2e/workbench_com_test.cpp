@@ -25,8 +25,7 @@ constexpr wchar_t kSetupKey[] = L"Software\\Tarn\\Zentrel2\\Setup";
 void ClearSetup() {
     RegDeleteTreeW(HKEY_CURRENT_USER, kSetupKey);
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSetupKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS)
+    if (RegCreateKeyW(HKEY_CURRENT_USER, kSetupKey, &key) == ERROR_SUCCESS)
         RegCloseKey(key);
 }
 
@@ -49,16 +48,12 @@ class WorkbenchOverComTest : public ::testing::Test {
     void TearDown() override { ClearSetup(); }
 
     ComPtr<IDTExtensibility2> Connect() {
-        CLSID clsid{};
         ComPtr<IDTExtensibility2> addIn;
-        EXPECT_HRESULT_SUCCEEDED(CLSIDFromProgID(L"Zentrel2", &clsid));
-        EXPECT_HRESULT_SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER,
+        EXPECT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
                                                   IID_IDTExtensibility2,
                                                   reinterpret_cast<void**>(addIn.Receive())));
-        if (addIn) {
-            EXPECT_HRESULT_SUCCEEDED(
-                addIn->OnConnection(application_.Get(), 0, addInObject_.Get(), nullptr));
-        }
+        EXPECT_TRUE(addIn && SUCCEEDED(addIn->OnConnection(application_.Get(), 0,
+                                                           addInObject_.Get(), nullptr)));
         return addIn;
     }
 
@@ -95,8 +90,6 @@ TEST_F(WorkbenchOverComTest, FirstConnectionCreatesCommandsBindingsToolbarAndMar
         EXPECT_EQ(commands[row].name, std::string("Zentrel2.") + def.name);
         EXPECT_EQ(commands[row].bindings, host::BindingsFor(def.binding)) << def.name;
     }
-    EXPECT_EQ(commands[0].bindings,
-              (std::vector<std::string>{"Global::ctrl+q", "Text Editor::ctrl+q"}));
 
     const auto bars = bench_->CurrentIdeState().bars;
     auto toolbar = std::find_if(bars.begin(), bars.end(),
