@@ -42,11 +42,6 @@ ComPtr<CDispatchDouble> CDispatchDouble::Create() {
     return ComPtr<CDispatchDouble>(new CDispatchDouble());
 }
 
-void CDispatchDouble::On(const std::wstring& name, Handler handler) {
-    names_.push_back(name);
-    handlers_.push_back(std::move(handler));
-}
-
 void CDispatchDouble::Property(const std::wstring& name, Variant value) {
     auto field = std::make_shared<Variant>(std::move(value));
     On(name, [field](WORD flags, const Arguments& arguments, VARIANT* result) {
@@ -73,58 +68,19 @@ std::vector<std::string> CDispatchDouble::CallTexts() const {
     return texts;
 }
 
-HRESULT CDispatchDouble::QueryInterface(REFIID id, void** object) {
-    *object = nullptr;
-    bool answers = IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch);
-    for (const IID& known : answered_)
-        answers = answers || IsEqualIID(id, known);
-    if (!answers)
-        return E_NOINTERFACE;
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
+HRESULT CDispatchDouble::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
+                                       DISPID* ids) {
+    if (count == 1)
+        ++lookups_[names[0]];
+    return DispatchTable::GetIDsOfNames(riid, names, count, locale, ids);
 }
 
-ULONG CDispatchDouble::Release() {
-    const ULONG left = --references_;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
-HRESULT CDispatchDouble::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    if (count != 1)
-        return E_INVALIDARG;
-    ++lookups_[names[0]];
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i] == names[0]) {
-            ids[0] = static_cast<DISPID>(i);
-            return S_OK;
-        }
-    }
-    ids[0] = DISPID_UNKNOWN;
-    return DISP_E_UNKNOWNNAME;
-}
-
-HRESULT CDispatchDouble::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
-                                VARIANT* result, EXCEPINFO*, UINT*) {
-    if (id < 0 || static_cast<std::size_t>(id) >= handlers_.size())
-        return DISP_E_MEMBERNOTFOUND;
-    const bool put = (flags & DISPATCH_PROPERTYPUT) != 0;
-    if (put &&
-        (parameters->cNamedArgs != 1 || parameters->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
-        return DISP_E_PARAMNOTOPTIONAL;
-    Arguments arguments;
-    for (UINT i = parameters->cArgs; i > 0; --i)
-        arguments.push_back(&parameters->rgvarg[i - 1]);
-
-    std::string text = Narrow(names_[static_cast<std::size_t>(id)]);
+void CDispatchDouble::Called(const std::wstring& name, WORD flags, const Arguments& arguments) {
     std::string rendered;
     for (std::size_t i = 0; i < arguments.size(); ++i)
         rendered += (i ? ", " : "") + Render(*arguments[i]);
-    text += put ? "=" + rendered : "(" + rendered + ")";
-    calls_.push_back({text, flags});
-    return handlers_[static_cast<std::size_t>(id)](flags, arguments, result);
+    const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
+    calls_.push_back({Narrow(name) + (put ? "=" + rendered : "(" + rendered + ")"), flags});
 }
 
 }  // namespace win32::test

@@ -33,64 +33,24 @@ DispatchServer* DispatchServer::Of(IDispatch* object) {
 }
 
 HRESULT DispatchServer::QueryInterface(REFIID id, void** object) {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
-    if (IsEqualIID(id, kServerId)) {
-        *object = this;
-        AddRef();
-        return S_OK;
-    }
-    bool answers = IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch);
-    for (const IID& known : answered_)
-        answers = answers || IsEqualIID(id, known);
-    if (!answers)
-        return QueryOther(id, object);
-    *object = static_cast<IDispatch*>(this);
+    if (!object || !IsEqualIID(id, kServerId))
+        return DispatchTable::QueryInterface(id, object);
+    *object = this;
     AddRef();
     return S_OK;
 }
 
-ULONG DispatchServer::Release() {
-    const ULONG left = --references_;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
-HRESULT DispatchServer::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    // Named arguments are not supported: only a member's own name is resolved.
-    if (count != 1)
-        return E_INVALIDARG;
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (_wcsicmp(names_[i].c_str(), names[0]) == 0) {
-            ids[0] = static_cast<DISPID>(i);
-            return S_OK;
+void DispatchServer::Add(std::wstring name, Member member) {
+    On(std::move(name), [member](WORD flags, const Arguments& arguments, VARIANT* result) {
+        Result value = member(flags, arguments);
+        if (!value)
+            return E_FAIL;
+        if (result) {
+            *result = *value->Get();
+            VariantInit(value->Get());
         }
-    }
-    ids[0] = DISPID_UNKNOWN;
-    return DISP_E_UNKNOWNNAME;
-}
-
-HRESULT DispatchServer::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
-                               VARIANT* result, EXCEPINFO*, UINT*) {
-    if (id < 0 || static_cast<std::size_t>(id) >= members_.size())
-        return DISP_E_MEMBERNOTFOUND;
-    const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
-    if (put &&
-        (parameters->cNamedArgs != 1 || parameters->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
-        return DISP_E_PARAMNOTOPTIONAL;
-    Arguments arguments;
-    for (UINT i = parameters->cArgs; i > 0; --i)
-        arguments.push_back(&parameters->rgvarg[i - 1]);
-    Result value = members_[static_cast<std::size_t>(id)](flags, arguments);
-    if (!value)
-        return E_FAIL;
-    if (result) {
-        *result = *value->Get();
-        VariantInit(value->Get());
-    }
-    return S_OK;
+        return S_OK;
+    });
 }
 
 void DispatchServer::Get(std::wstring name, std::function<Variant()> get) {
@@ -99,8 +59,7 @@ void DispatchServer::Get(std::wstring name, std::function<Variant()> get) {
 
 void DispatchServer::Field(std::wstring name, std::function<Variant()> get,
                            std::function<bool(const Variant&)> put) {
-    names_.push_back(std::move(name));
-    members_.push_back([get, put](WORD flags, const Arguments& arguments) -> Result {
+    Add(std::move(name), [get, put](WORD flags, const Arguments& arguments) -> Result {
         if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
             if (!put || arguments.empty())
                 return std::nullopt;
@@ -113,8 +72,7 @@ void DispatchServer::Field(std::wstring name, std::function<Variant()> get,
 }
 
 void DispatchServer::Method(std::wstring name, std::function<Result(const Arguments&)> method) {
-    names_.push_back(std::move(name));
-    members_.push_back([method](WORD flags, const Arguments& arguments) -> Result {
+    Add(std::move(name), [method](WORD flags, const Arguments& arguments) -> Result {
         if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))
             return std::nullopt;
         return method(arguments);

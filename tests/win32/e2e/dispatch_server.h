@@ -1,9 +1,6 @@
-// A table-driven automation object: each member is a name bound to a handler, looked up by
-// GetIDsOfNames and called through Invoke, the way the IDE's objects are reached by the
-// add-in. Unknown names answer DISP_E_UNKNOWNNAME.
+// A table-driven automation object whose members are reached by name, case-insensitively, the
+// way the IDE's objects are reached by the add-in.
 #pragma once
-
-#include "win32/win_api.h"
 
 #include <functional>
 #include <memory>
@@ -13,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "dispatch_table.h"
 #include "win32/com_ptr.h"
 #include "win32/variant.h"
 
@@ -20,34 +18,22 @@ namespace e2e {
 
 using win32::ComPtr;
 using win32::Variant;
+using win32::test::Arguments;
 
-// Arguments in the natural order; a property put's value is the last.
-using Arguments = std::vector<VARIANT*>;
 // Nothing: the call failed, as the IDE's failing members do.
 using Result = std::optional<Variant>;
 using Member = std::function<Result(WORD flags, const Arguments& arguments)>;
 
-class DispatchServer : public IDispatch {
+class DispatchServer : public win32::test::DispatchTable {
   public:
     // The server behind an object this program served; null for any other object.
     static DispatchServer* Of(IDispatch* object);
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
-                                     VARIANT* result, EXCEPINFO*, UINT*) override;
 
   protected:
-    DispatchServer() = default;
-    virtual ~DispatchServer();
+    DispatchServer() : DispatchTable(true) {}
+    ~DispatchServer() override;
 
     // A read-only property.
     void Get(std::wstring name, std::function<Variant()> get);
@@ -55,21 +41,14 @@ class DispatchServer : public IDispatch {
     void Field(std::wstring name, std::function<Variant()> get,
                std::function<bool(const Variant&)> put);
     void Method(std::wstring name, std::function<Result(const Arguments&)> method);
-    // QueryInterface answers this id with the object itself.
-    void Answer(const IID& id) { answered_.push_back(id); }
-    // Ids answered by another object (a tear-off); E_NOINTERFACE unless overridden.
-    virtual HRESULT QueryOther(REFIID, void**) { return E_NOINTERFACE; }
 
   private:
     template <class S, class T>
     friend ComPtr<IDispatch> Serve(const std::shared_ptr<T>& model);
     using Key = std::pair<const void*, std::type_index>;
     static std::vector<std::pair<Key, DispatchServer*>>& Served();
+    void Add(std::wstring name, Member member);
 
-    ULONG references_ = 0;
-    std::vector<std::wstring> names_;  // a member's id is its index
-    std::vector<Member> members_;
-    std::vector<IID> answered_;
     std::optional<Key> key_;
 };
 
