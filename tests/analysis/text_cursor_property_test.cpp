@@ -40,55 +40,37 @@ TEST(TextCursorProperty, LineCounterMatchesLfCountAfterRandomMoves) {
     int offset = 0;
     // Mostly short jumps, as callers make them, and now and then one across the text.
     const auto near = [&](int from) {
-        if (random() % 8 == 0) {
+        if (random() % 8 == 0)
             return static_cast<int>(random() % (text.size() + 20)) - 10;
-        }
         return from + static_cast<int>(random() % 20001) - 10000;
     };
     for (int i = 0; i < 5000; ++i) {
         const int from = cursor.Position();
-        const char* op = "";
-        switch (random() % 5) {
-            case 0: {
-                const int to = near(from);
-                op = "SetPosition";
-                offset = cursor.SetPosition(to) ? 0 : isLf(length - 1);
-                break;
-            }
-            case 1:
-            case 2: {
-                const int step = random() % 2 == 0 ? 1 : -1;
-                const bool skip = random() % 2 == 0;
-                op = "FindAny";
-                if (cursor.FindAny(step, skip, {"struct", "#define", "\r", "sqlite3_vfs"}) >= 0) {
-                    offset = 0;
-                }
-                break;
-            }
-            case 3: {
-                const int steps = static_cast<int>(random() % 6001) - 3000;
-                op = "Move";
-                const bool moved = cursor.Move(steps);
-                const int to = cursor.Position();
-                if (steps < 0) {
-                    offset += moved ? isLf(to) - isLf(from) : -isLf(from);
-                } else if (!moved && steps > 0) {
-                    offset += isLf(length - 1);
-                }
-                break;
-            }
-            default: {
-                const int line =
-                    std::min(lfBefore[std::clamp(near(from), 0, length - 1)], lfBefore.back() - 1);
-                op = "GotoLineColumn";
-                cursor.GotoLineColumn(line, 3);
-                ASSERT_EQ(cursor.Line(), line) << op;
+        const int op = static_cast<int>(random() % 5);
+        if (op == 0) {
+            offset = cursor.SetPosition(near(from)) ? 0 : isLf(length - 1);
+        } else if (op <= 2) {
+            const int step = random() % 2 == 0 ? 1 : -1;
+            const bool skip = random() % 2 == 0;
+            if (cursor.FindAny(step, skip, {"struct", "#define", "\r", "sqlite3_vfs"}) >= 0)
                 offset = 0;
-                break;
-            }
+        } else if (op == 3) {
+            const int steps = static_cast<int>(random() % 6001) - 3000;
+            const bool moved = cursor.Move(steps);
+            if (steps < 0)
+                offset += moved ? isLf(cursor.Position()) - isLf(from) : -isLf(from);
+            else if (!moved && steps > 0)
+                offset += isLf(length - 1);
+        } else {
+            const int line =
+                std::min(lfBefore[std::clamp(near(from), 0, length - 1)], lfBefore.back() - 1);
+            cursor.GotoLineColumn(line, 3);
+            ASSERT_EQ(cursor.Line(), line) << "step " << i;
+            offset = 0;
         }
         ASSERT_EQ(cursor.Line(), lfBefore[cursor.Position()] + offset)
-            << "step " << i << ": " << op << " from " << from << " to " << cursor.Position();
+            << "step " << i << ": operation " << op << " from " << from << " to "
+            << cursor.Position();
     }
 }
 

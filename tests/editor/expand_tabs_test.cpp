@@ -9,15 +9,13 @@ namespace {
 
 using namespace testing_fakes;
 
-// Only the editor properties matter here; everything else answers "nothing".
+// Only the C/C++ editor properties matter here; everything else answers "nothing".
 class PropertiesOnly : public ide::Environment {
   public:
-    ide::Ref<FakeProperties> properties = std::make_shared<FakeProperties>();
-    std::string asked;
+    ide::Ref<FakeProperties> properties;
 
     ide::Ref<ide::Properties> GetProperties(const std::string& c, const std::string& p) override {
-        asked = c + "|" + p;
-        return properties;
+        return c == "TextEditor" && p == "C/C++" ? properties : nullptr;
     }
     ide::Ref<ide::Document> ActiveDocument() override { return nullptr; }
     ide::Ref<ide::Documents> GetDocuments() override { return nullptr; }
@@ -28,39 +26,36 @@ class PropertiesOnly : public ide::Environment {
     std::string RegistryRoot() override { return {}; }
     bool SuppressUI() override { return false; }
     bool SetSuppressUI(bool) override { return false; }
-
-    void Set(std::vector<std::pair<std::string, ide::Value>> values) {
-        properties->items.clear();
-        for (auto& [name, value] : values)
-            properties->items.push_back(std::make_shared<FakeProperty>(name, value));
-    }
 };
 
-TEST(ExpandTabsTest, ExpandsToTheEditorsTabStopsWhenItDoesNotKeepTabs) {
-    PropertiesOnly ide;
-    ide.Set({{"IndentStyle", 1L}, {"TabSize", 4L}, {"InsertTabs", false}});
-    EXPECT_EQ(ExpandTabs(ide, "a\tb\t"), "a   b   ");
-    // CR advances the column like any character; only LF restarts it.
-    EXPECT_EQ(ExpandTabs(ide, "\r\n\tx"), "\r\n    x");
-    EXPECT_EQ(ExpandTabs(ide, "ab\r\tx"), "ab\r x");
-    EXPECT_EQ(ide.asked, "TextEditor|C/C++");
-
-    EXPECT_EQ(ExpandTabsTo("ab\tc\n\td", 3), "ab c\n   d");
-    EXPECT_EQ(ExpandTabsTo("a\tb\t", 0), "ab");
-}
-
-TEST(ExpandTabsTest, LeavesTheTextAloneUnlessBothPropertiesSayOtherwise) {
-    PropertiesOnly ide;
-    const std::string text = "a\tb";
-    ide.Set({{"TabSize", 4L}, {"InsertTabs", true}});
-    EXPECT_EQ(ExpandTabs(ide, text), text);
-    ide.Set({{"TabSize", 2L}});
-    EXPECT_EQ(ExpandTabs(ide, text), text);
-    // Names compare exactly.
-    ide.Set({{"tabsize", 2L}, {"InsertTabs", false}});
-    EXPECT_EQ(ExpandTabs(ide, text), text);
-    ide.properties = nullptr;
-    EXPECT_EQ(ExpandTabs(ide, text), text);
+TEST(ExpandTabsTest, ExpandsToTheEditorsTabStopsOnlyWhenItInsertsSpaces) {
+    using Values = std::vector<std::pair<std::string, ide::Value>>;
+    const Values spaces4 = {{"IndentStyle", 1L}, {"TabSize", 4L}, {"InsertTabs", false}};
+    const struct {
+        Values values;
+        std::string text;
+        std::string expanded;
+    } cases[] = {
+        {spaces4, "a\tb\t", "a   b   "},
+        // CR advances the column like any character; only LF restarts it.
+        {spaces4, "\r\n\tx", "\r\n    x"},
+        {spaces4, "ab\r\tx", "ab\r x"},
+        {{{"TabSize", 3L}, {"InsertTabs", 0L}}, "ab\tc\n\td", "ab c\n   d"},
+        {{{"TabSize", 0L}, {"InsertTabs", false}}, "a\tb\t", "ab"},
+        // Unchanged unless both are there, under exactly these names.
+        {{{"TabSize", 4L}, {"InsertTabs", true}}, "a\tb", "a\tb"},
+        {{{"TabSize", 2L}}, "a\tb", "a\tb"},
+        {{{"tabsize", 2L}, {"InsertTabs", false}}, "a\tb", "a\tb"},
+    };
+    for (const auto& c : cases) {
+        PropertiesOnly ide;
+        ide.properties = std::make_shared<FakeProperties>();
+        for (const auto& [name, value] : c.values)
+            ide.properties->items.push_back(std::make_shared<FakeProperty>(name, value));
+        EXPECT_EQ(ExpandTabs(ide, c.text), c.expanded) << c.values.size() << " values";
+    }
+    PropertiesOnly none;
+    EXPECT_EQ(ExpandTabs(none, "a\tb"), "a\tb");
 }
 
 }  // namespace

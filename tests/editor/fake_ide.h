@@ -10,8 +10,7 @@ namespace editor::testing_fakes {
 
 // A one-based collection, as the IDE's are.
 template <class Base, class Element>
-class FakeCollection : public Base {
-  public:
+struct FakeCollection : Base {
     std::vector<ide::Ref<Element>> items;
     long Count() override { return static_cast<long>(items.size()); }
     ide::Ref<Element> Item(long index) override {
@@ -20,35 +19,28 @@ class FakeCollection : public Base {
     }
 };
 
-class FakeProperty : public ide::Property {
-  public:
-    FakeProperty(std::string name, ide::Value value)
-        : name_(std::move(name)), value_(std::move(value)) {}
-    std::string Name() override { return name_; }
-    ide::Value GetValue() override { return value_; }
-    bool SetValue(const ide::Value& value) override {
-        value_ = value;
-        return true;
-    }
-
-  private:
-    std::string name_;
-    ide::Value value_;
+struct FakeProperty : ide::Property {
+    FakeProperty(std::string n, ide::Value v) : name(std::move(n)), value(std::move(v)) {}
+    std::string Name() override { return name; }
+    ide::Value GetValue() override { return value; }
+    bool SetValue(const ide::Value&) override { return false; }
+    std::string name;
+    ide::Value value;
 };
 
 using FakeProperties = FakeCollection<ide::Properties, ide::Property>;
 using FakeItems = FakeCollection<ide::ProjectItems, ide::ProjectItem>;
 
-class FakeProject : public ide::Project {
-  public:
+struct FakeProject : ide::Project {
     ide::Ref<ide::ProjectItems> items;
     std::string Name() override { return "p"; }
     std::string FullName() override { return "p"; }
     ide::Ref<ide::ProjectItems> GetProjectItems() override { return items; }
 };
 
-class FakeItem : public ide::ProjectItem {
-  public:
+struct FakeItem : ide::ProjectItem {
+    FakeItem(std::string k, std::string f, ide::Ref<ide::ProjectItems> c = nullptr)
+        : kind(std::move(k)), file(std::move(f)), children(std::move(c)) {}
     std::string kind;
     std::string file;
     ide::Ref<ide::ProjectItems> children;

@@ -17,29 +17,22 @@ std::shared_ptr<FakeItems> Items(std::vector<ide::Ref<ide::ProjectItem>> items) 
 
 std::shared_ptr<FakeItem> Item(std::string kind, std::string file = "",
                                ide::Ref<ide::ProjectItems> children = nullptr) {
-    auto item = std::make_shared<FakeItem>();
-    item->kind = std::move(kind);
-    item->file = std::move(file);
-    item->children = std::move(children);
-    return item;
-}
-
-std::shared_ptr<FakeItem> File(const std::string& path) {
-    return Item(ide::kItemPhysicalFile, path);
+    return std::make_shared<FakeItem>(std::move(kind), std::move(file), std::move(children));
 }
 
 TEST(CollectProjectFilesTest, WalksFoldersAndSubProjectsDepthFirstInOrder) {
+    const std::string file = ide::kItemPhysicalFile;
     auto sub = std::make_shared<FakeProject>();
-    sub->items = Items({File("s1.cpp")});
+    sub->items = Items({Item(file, "s1.cpp")});
     auto subItem = Item(ide::kItemSubProject);
     subItem->subProject = sub;
-    const auto folders =
-        Item(ide::kItemPhysicalFolder, "",
-             Items({File("b.h"), Item(ide::kItemVirtualFolder, "", Items({File("c.cpp")}))}));
+    const auto folders = Item(ide::kItemPhysicalFolder, "",
+                              Items({Item(file, "b.h"), Item(ide::kItemVirtualFolder, "",
+                                                             Items({Item(file, "c.cpp")}))}));
     // Empty names, missing sub-projects and unknown kinds give nothing; repeats stay.
-    const auto root =
-        Items({File("a.cpp"), folders, nullptr, File(""), subItem, Item(ide::kItemSubProject),
-               Item("{00000000-0000-0000-0000-000000000000}", "ignored.cpp"), File("a.cpp")});
+    const auto root = Items(
+        {Item(file, "a.cpp"), folders, nullptr, Item(file), subItem, Item(ide::kItemSubProject),
+         Item("{00000000-0000-0000-0000-000000000000}", "ignored.cpp"), Item(file, "a.cpp")});
 
     std::vector<std::string> out{"before"};
     CollectProjectFiles(root, out);
@@ -48,7 +41,7 @@ TEST(CollectProjectFilesTest, WalksFoldersAndSubProjectsDepthFirstInOrder) {
 }
 
 TEST(CollectProjectFilesTest, StopsAtCyclesInsteadOfRunningForever) {
-    auto items = Items({File("x.cpp")});
+    auto items = Items({Item(ide::kItemPhysicalFile, "x.cpp")});
     auto loop = Item(ide::kItemVirtualFolder, "", items);
     items->items.push_back(loop);
     std::vector<std::string> out;

@@ -8,31 +8,27 @@ namespace editor {
 namespace {
 
 TEST(SplitPathTest, SplitsAtTheLastDirectoryEndInBothStyles) {
-    struct Case {
+    const struct {
         PathStyle style;
         const char* path;
-        PathParts parts;  // directory, base name, extension
+        const char* parts;  // directory|base name|extension
     } cases[] = {
         // The dot of a directory does not start an extension.
-        {PathStyle::Windows, R"(D:\src.old\file)", {R"(D:\src.old\)", "file", ""}},
-        // A drive colon ends the directory.
-        {PathStyle::Windows, "D:name.h", {"D:", "name", "h"}},
-        {PathStyle::Windows, "file.", {"", "file", ""}},
-        {PathStyle::Windows, R"(C:\a\b.tar.gz)", {R"(C:\a\)", "b.tar", "gz"}},
-        // '/' is no separator under the Windows rules.
-        {PathStyle::Windows, "src/a.cpp", {"", "src/a", "cpp"}},
-        {PathStyle::Windows, "", {"", "", ""}},
-        {PathStyle::Posix, "/home/u/src.old/file", {"/home/u/src.old/", "file", ""}},
-        {PathStyle::Posix, "a:b.h", {"", "a:b", "h"}},
-        {PathStyle::Posix, "dir\\name.h", {"", "dir\\name", "h"}},
-        {PathStyle::Posix, ".hidden", {"", "", "hidden"}},
+        {PathStyle::Windows, R"(D:\src.old\file)", R"(D:\src.old\|file|)"},
+        {PathStyle::Windows, "D:name.h", "D:|name|h"},  // a drive colon ends the directory
+        {PathStyle::Windows, "file.", "|file|"},
+        {PathStyle::Windows, R"(C:\a\b.tar.gz)", R"(C:\a\|b.tar|gz)"},
+        {PathStyle::Windows, "src/a.cpp", "|src/a|cpp"},  // '/' is no separator here
+        {PathStyle::Windows, "", "||"},
+        {PathStyle::Posix, "/home/u/src.old/file", "/home/u/src.old/|file|"},
+        {PathStyle::Posix, "a:b.h", "|a:b|h"},
+        {PathStyle::Posix, "dir\\name.h", "|dir\\name|h"},
+        {PathStyle::Posix, ".hidden", "||hidden"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const PathParts parts = SplitPath(c.path, c.style);
-        const std::string shown = std::string(PathStyleName(c.style)) + " " + c.path;
-        EXPECT_EQ(parts.directory, c.parts.directory) << shown;
-        EXPECT_EQ(parts.baseName, c.parts.baseName) << shown;
-        EXPECT_EQ(parts.extension, c.parts.extension) << shown;
+        EXPECT_EQ(parts.directory + "|" + parts.baseName + "|" + parts.extension, c.parts)
+            << PathStyleName(c.style) << " " << c.path;
     }
 }
 

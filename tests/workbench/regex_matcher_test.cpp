@@ -121,60 +121,45 @@ TEST(RegexMatcherTest, ForwardFromAnOffsetAndBackwardUntilOne) {
 
 // Random patterns over a small alphabet, where the syntax agrees with ECMAScript's: forward, the
 // match must be the one a backtracking engine finds first; backward, one that ends nearest.
-class PatternGenerator {
-  public:
-    explicit PatternGenerator(unsigned seed) : random_(seed) {}
-
-    // Repeats go only on what cannot match the empty text, where the two engines agree.
-    std::string Make(int depth, bool& nullable) {
-        std::string out;
-        nullable = true;
-        const int parts = Pick(3) + 1;
-        for (int i = 0; i < parts; ++i) {
-            bool partNullable = false;
-            std::string part = Atom(depth, partNullable);
-            if (!partNullable && Pick(3) == 0) {
-                const char quantifier = "*+?"[Pick(3)];
-                part += quantifier;
-                partNullable = quantifier != '+';
-            }
-            out += part;
-            nullable = nullable && partNullable;
+// Repeats go only on what cannot match the empty text, where the two engines agree.
+std::string RandomPattern(std::mt19937& random, int depth, bool& nullable) {
+    const auto pick = [&](int n) { return static_cast<int>(random() % n); };
+    std::string out;
+    nullable = true;
+    for (int parts = pick(3) + 1; parts > 0; --parts) {
+        bool partNullable = false;
+        std::string part = std::array{"a", "b", ".", "[ab]", "[^a]"}[pick(5)];
+        if (depth > 0 && pick(6) == 0)
+            part = "(" + RandomPattern(random, depth - 1, partNullable) + ")";
+        if (!partNullable && pick(3) == 0) {
+            part += "*+?"[pick(3)];
+            partNullable = part.back() != '+';
         }
-        if (depth > 0 && Pick(4) == 0) {
-            bool otherNullable = false;
-            out += "|" + Make(depth - 1, otherNullable);
-            nullable = nullable || otherNullable;
-        }
-        return out;
+        out += part;
+        nullable = nullable && partNullable;
     }
-
-  private:
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-
-    std::string Atom(int depth, bool& nullable) {
-        nullable = false;
-        const int kind = Pick(depth > 0 ? 6 : 5);
-        if (kind < 5)
-            return std::array{"a", "b", ".", "[ab]", "[^a]"}[kind];
-        return "(" + Make(depth - 1, nullable) + ")";
+    if (depth > 0 && pick(4) == 0) {
+        bool otherNullable = false;
+        out += "|" + RandomPattern(random, depth - 1, otherNullable);
+        nullable = nullable || otherNullable;
     }
-
-    std::mt19937 random_;
-};
+    return out;
+}
 
 TEST(RegexMatcherTest, AgreesWithABacktrackingEngineOnRandomPatterns) {
-    PatternGenerator generator(20240601);
-    std::mt19937 texts(7);
+    std::mt19937 random(20240601);
     for (int round = 0; round < 200; ++round) {
         bool nullable = false;
-        const std::string pattern = generator.Make(2, nullable);
+        const std::string pattern = RandomPattern(random, 2, nullable);
         std::string text;
         for (int i = 0; i < 12; ++i)
-            text += "abc"[texts() % 3];
+            text += "abc"[random() % 3];
         auto matcher = workbench::MakeRegexMatcher(pattern, kCase);
         ASSERT_NE(matcher, nullptr) << pattern;
         const std::regex reference(pattern);
+        const auto matches = [&](std::size_t begin, std::size_t end) {
+            return std::regex_match(text.substr(begin, end - begin), reference);
+        };
         for (std::size_t at = 0; at <= text.size(); ++at) {
             SCOPED_TRACE("pattern " + pattern + " on " + text + " at " + std::to_string(at));
             std::smatch expected;
@@ -187,11 +172,10 @@ TEST(RegexMatcherTest, AgreesWithABacktrackingEngineOnRandomPatterns) {
             } else {
                 EXPECT_FALSE(match);
             }
-
             std::optional<std::size_t> nearestEnd;
             for (std::size_t end = at; end > 0 && !nearestEnd; --end) {
                 for (std::size_t begin = 0; begin < end && !nearestEnd; ++begin) {
-                    if (std::regex_match(text.substr(begin, end - begin), reference))
+                    if (matches(begin, end))
                         nearestEnd = end;
                 }
             }
@@ -200,8 +184,7 @@ TEST(RegexMatcherTest, AgreesWithABacktrackingEngineOnRandomPatterns) {
             if (match) {
                 EXPECT_EQ(match->end, *nearestEnd);
                 EXPECT_LT(match->begin, match->end);
-                EXPECT_TRUE(std::regex_match(text.substr(match->begin, match->end - match->begin),
-                                             reference));
+                EXPECT_TRUE(matches(match->begin, match->end));
             }
         }
     }

@@ -8,6 +8,7 @@
 
 #include "support/annotated_text.h"
 #include "support/temp_dir.h"
+#include "workbench/matcher.h"
 #include "workbench/workbench.h"
 
 namespace {
@@ -51,15 +52,17 @@ struct Case {
 };
 
 void RunCases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "from \"" << c.before << "\"");
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(testing::Message() << "row " << i << " from \"" << c.before << '"');
         AnnotatedDocument document(c.before);
         EXPECT_EQ(c.operation(document.Selection()), c.result);
         EXPECT_EQ(document.State(), c.after);
     }
 }
 
-TEST(SelectionTest, CharacterMoves) {
+TEST(SelectionTest, MovesAndEdits) {
+    constexpr long kKeepEnd = ide::kInsertKeepEnd;
     RunCases({
         // A selection collapses to its end, which counts as one step.
         {"ab[[cd]]", [](auto& s) { return s.CharLeft(false, 2); }, "a^bcd"},
@@ -72,11 +75,6 @@ TEST(SelectionTest, CharacterMoves) {
         {"a^b", [](auto& s) { return s.CharLeft(false, 9); }, "^ab"},
         {"a^b", [](auto& s) { return s.CharRight(false, 9); }, "ab^"},
         {"a^b", [](auto& s) { return s.CharLeft(false, 0); }, "a^b", false},
-    });
-}
-
-TEST(SelectionTest, LineMoves) {
-    RunCases({
         {"abc^d\nx\nlonger", [](auto& s) { return s.LineDown(false, 1); }, "abcd\nx^\nlonger"},
         // The column is kept across a short line.
         {"abc^d\nx\nlonger", [](auto& s) { return s.LineDown(false, 2); }, "abcd\nx\nlon^ger"},
@@ -86,11 +84,6 @@ TEST(SelectionTest, LineMoves) {
         {"[[ab\ncd]]", [](auto& s) { return s.LineUp(false, 1); }, "ab^\ncd"},
         {"ab\nc^d", [](auto& s) { return s.StartOfDocument(true); }, "[[^ab\nc]]d"},
         {"a^b\r\ncd", [](auto& s) { return s.EndOfDocument(false); }, "ab\r\ncd^"},
-    });
-}
-
-TEST(SelectionTest, LineEndsAndLines) {
-    RunCases({
         {"  \tab^c", [](auto& s) { return s.StartOfLine(0, false); }, "^  \tabc"},
         {"x\n  \tab^c", [](auto& s) { return s.StartOfLine(1, false); }, "x\n  \t^abc"},
         {"x\n ^  \ny", [](auto& s) { return s.StartOfLine(1, false); }, "x\n   ^\ny"},
@@ -104,11 +97,6 @@ TEST(SelectionTest, LineEndsAndLines) {
         {"a^b\r\ncd\r\nef", [](auto& s) { return s.GotoLine(2, true); }, "ab\r\n[[cd\r\n]]ef"},
         {"a^b\ncd", [](auto& s) { return s.GotoLine(3, false); }, "a^b\ncd", false},
         {"a^b\ncd", [](auto& s) { return s.GotoLine(0, false); }, "a^b\ncd", false},
-    });
-}
-
-TEST(SelectionTest, MoveTo) {
-    RunCases({
         {"^ab\ncd", [](auto& s) { return s.MoveTo(2, 2, false); }, "ab\nc^d"},
         {"^ab\r\ncd", [](auto& s) { return s.MoveTo(1, 3, false); }, "ab^\r\ncd"},
         {"a^b\ncd", [](auto& s) { return s.MoveTo(2, 3, true); }, "a[[b\ncd]]"},
@@ -119,12 +107,6 @@ TEST(SelectionTest, MoveTo) {
         {"^\tab", [](auto& s) { return s.MoveToDisplayColumn(1, 5, false); }, "\t^ab"},
         {"x\tab^", [](auto& s) { return s.MoveToDisplayColumn(1, 3, false); }, "x^\tab"},
         {"^\tab\ncd", [](auto& s) { return s.MoveToDisplayColumn(1, 40, false); }, "\tab^\ncd"},
-    });
-}
-
-TEST(SelectionTest, Editing) {
-    constexpr long kKeepEnd = ide::kInsertKeepEnd;
-    RunCases({
         // Inserted line breaks take the document's kind; LF when it has none.
         {"a^b\nc", [](auto& s) { return s.Insert("x\r\ny\rz", kKeepEnd); }, "ax\ny\nz^b\nc"},
         {"a^b\r\nc", [](auto& s) { return s.Insert("x\ny", kKeepEnd); }, "ax\r\ny^b\r\nc"},
@@ -139,6 +121,84 @@ TEST(SelectionTest, Editing) {
         // A lone CR meeting an LF makes a CR LF.
         {"a\r^X\nb", [](auto& s) { return s.Delete(1); }, "a\r\n^b"},
     });
+}
+
+Operation Find(std::string pattern, long options) {
+    return [=](ide::TextSelection& s) { return s.FindText(pattern, options); };
+}
+
+TEST(SelectionTest, FindTextDirectionStartAndCase) {
+    constexpr long kCase = ide::kFindMatchCase, kRegex = ide::kFindRegExpr;
+    constexpr long kUp = ide::kFindBackwards, kStart = ide::kFindFromStart;
+    constexpr long kAtCaret = ide::kFindPassThrough;  // a match at the caret counts
+    RunCases({
+        {"x^ ab ab", Find("ab", 0), "x [[ab]] ab"},
+        {"x ^ab ab", Find("ab", kAtCaret), "x [[ab]] ab"},
+        {"x [[ab]] ab", Find("ab", 0), "x ab [[ab]]"},
+        {"a^b", Find("ab", 0), "a^b", false},
+        {"ab a^b", Find("ab", kUp), "[[ab]] ab"},
+        {"ab [[ab]]", Find("ab", kUp), "ab [[ab]]"},
+        {"ab a^b", Find("ab", kStart), "[[ab]] ab"},
+        {"a^b ab", Find("ab", kStart | kUp), "ab [[ab]]"},
+        {"^AB ab", Find("ab", 0), "[[AB]] ab"},
+        {"^AB ab", Find("ab", kCase), "AB [[ab]]"},
+        {"aaa^", Find("aa", kUp), "a[[aa]]"},
+        {"^aabaabaaab", Find("aabaaab", 0), "aab[[aabaaab]]"},
+        {"^abc", Find("x", 0), "^abc", false},
+        {"^abc", Find("", 0), "^abc", false},
+        {"^a\r\nb", Find("\r\nb", 0), "a[[\r\nb]]"},
+        {"^a\r\nb", Find("\nb", 0), "^a\r\nb", false},
+        // Regular expressions keep the same rules.
+        {"ab a^b ab", Find("a.", kRegex), "ab ab [[ab]]"},
+        {"x^ab", Find("a.", kRegex | kAtCaret), "x[[ab]]"},
+        {"ab a^b ab", Find("a.", kRegex | kUp), "[[ab]] ab ab"},
+        {"ab ab^", Find("a.", kRegex | kUp | kAtCaret), "ab [[ab]]"},
+        {"a^b ab", Find("a.", kRegex | kStart | kUp), "ab [[ab]]"},
+        {"abc^", Find("a:b", kRegex | kUp | kAtCaret), "abc^", false},
+    });
+}
+
+// Gives the same range for every search; stands in for a regular-expression engine.
+class FixedMatcher : public workbench::Matcher {
+  public:
+    explicit FixedMatcher(workbench::MatchRange range) : range_(range) {}
+    std::optional<workbench::MatchRange> Next(std::string_view, std::size_t) const override {
+        return range_;
+    }
+    std::optional<workbench::MatchRange> Previous(std::string_view, std::size_t) const override {
+        return range_;
+    }
+
+  private:
+    workbench::MatchRange range_;
+};
+
+TEST(SelectionTest, FindTextTakesRegularExpressionsToThePluggedInEngine) {
+    constexpr long kRegex = ide::kFindRegExpr;
+    const struct {
+        const char* before;
+        workbench::MatchRange range;
+        long options;
+        std::string after;
+    } cases[] = {
+        {"^a\r\nb", {1, 3}, kRegex | ide::kFindPassThrough, "a[[\r\n]]b"},
+        // A match that breaks the engine's contract is no match.
+        {"^a\r\nb", {2, 4}, kRegex, "^a\r\nb"},  // from the middle of the CR LF
+        {"^a\r\nb", {1, 2}, kRegex, "^a\r\nb"},  // to its middle
+        {"a^bc", {0, 1}, kRegex, "a^bc"},        // behind the caret
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
+        AnnotatedDocument document(c.before);
+        std::string seen;
+        document.Bench().SetRegexMatcherFactory([&](const std::string& pattern, long options) {
+            seen = pattern + " " + std::to_string(options);
+            return std::make_unique<FixedMatcher>(c.range);
+        });
+        EXPECT_EQ(document.Selection().FindText("\\n", c.options), c.after != c.before);
+        EXPECT_EQ(document.State(), c.after);
+        EXPECT_EQ(seen, "\\n " + std::to_string(c.options));
+    }
 }
 
 TEST(SelectionTest, NoEditLeavesTheDocumentSaved) {

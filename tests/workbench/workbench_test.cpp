@@ -135,21 +135,17 @@ TEST_F(WorkbenchTest, SelectionByLineAndColumn) {
     EXPECT_EQ(bench_.ActiveCaret()->anchorLine, 2);
 }
 
-TEST_F(WorkbenchTest, EditorProperties) {
+TEST_F(WorkbenchTest, EditorPropertiesWithoutAUsableTabSizeKeepTheDefault) {
     EXPECT_FALSE(bench_.GetProperties("TextEditor", "Basic"));
     ide::Ref<ide::Properties> page = bench_.GetProperties("TextEditor", "C/C++");
     ASSERT_EQ(page->Count(), 2);
     EXPECT_EQ(page->Item(1)->GetValue(), ide::Value(4L));
-
-    EXPECT_TRUE(bench_.RemoveEditorProperty("TabSize"));
-    EXPECT_FALSE(bench_.RemoveEditorProperty("TabSize"));
-    EXPECT_EQ(page->Count(), 1);
-
-    // Without a usable tab size the editor keeps its default.
     ide::Ref<ide::Document> document = Open("t.cpp", "\tx");
     SelectionOf(*document).EndOfLine(false);
-    EXPECT_EQ(SelectionOf(*document).ActivePoint()->displayColumn, 6);
     bench_.SetEditorProperty("TabSize", 0L);
+    EXPECT_EQ(SelectionOf(*document).ActivePoint()->displayColumn, 6);
+    EXPECT_TRUE(bench_.RemoveEditorProperty("TabSize"));
+    EXPECT_EQ(page->Count(), 1);
     EXPECT_EQ(SelectionOf(*document).ActivePoint()->displayColumn, 6);
 }
 
