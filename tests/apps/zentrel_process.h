@@ -5,6 +5,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -26,15 +29,17 @@ inline std::string Quote(const std::string& arg) {
     return quoted + "'";
 }
 
-// Standard error goes to a file there; the IDE's copied keyboard schemes stay there too.
-inline Result RunZentrel(const testing_support::TempDir& dir,
+// Runs in `work`; standard error, the user's data and configuration folders go to `scratch`, so a
+// run touches nothing of the user's.
+inline Result RunZentrel(const std::filesystem::path& work, const std::filesystem::path& scratch,
                          const std::vector<std::string>& args) {
-    std::string command = "cd " + Quote(dir.Path().string()) +
-                          " && XDG_DATA_HOME=" + Quote((dir.Path() / "data").string()) + " " +
+    std::string command = "cd " + Quote(work.string()) + " && env -u ZENTREL_PROFILE" +
+                          " XDG_DATA_HOME=" + Quote((scratch / "data").string()) +
+                          " XDG_CONFIG_HOME=" + Quote((scratch / "config").string()) + " " +
                           Quote(ZENTREL_EXE);
     for (const std::string& arg : args)
         command += " " + Quote(arg);
-    command += " 2>" + Quote((dir.Path() / "stderr.txt").string()) + " </dev/null";
+    command += " 2>" + Quote((scratch / "stderr.txt").string()) + " </dev/null";
     Result result;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -45,8 +50,14 @@ inline Result RunZentrel(const testing_support::TempDir& dir,
         result.out.append(buffer, n);
     const int raw = pclose(pipe);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = dir.Read("stderr.txt");
+    std::ifstream errors(scratch / "stderr.txt", std::ios::binary);
+    result.err.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
     return result;
+}
+
+inline Result RunZentrel(const testing_support::TempDir& dir,
+                         const std::vector<std::string>& args) {
+    return RunZentrel(dir.Path(), dir.Path(), args);
 }
 
 // A test with its own directory, running the program there with the profile p.reg.

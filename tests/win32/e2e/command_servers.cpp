@@ -1,5 +1,5 @@
 // The add-in's object, named commands, command bars in both generations and their buttons:
-// only the members the add-in calls while setting up.
+// only the members the add-in calls while setting up and setting up again.
 #include <olectl.h>
 
 #include "dispatch_server.h"
@@ -95,6 +95,7 @@ class CommandServer : public DispatchServer {
             [c](const Variant& v) {
                 return c->SetBindings(v.ToTextArray().value_or(std::vector<std::string>()));
             });
+        Method(L"Delete", [c](const Arguments&) { return Status(c->Delete()); });
         Method(L"AddControl", [c](const Arguments& a) -> Result {
             auto* bar = ServerOf<BarServer>(Argument(a, 0).ToDispatch());
             ide::Ref<ide::CommandBarControl> control =

@@ -1,5 +1,5 @@
 // The environment, its documents, windows and text: only the members the add-in calls in the
-// scenarios served.
+// golden cases served.
 #include "dispatch_server.h"
 #include "ide_servers.h"
 #include "win32/connection_ids.h"
@@ -9,10 +9,41 @@ namespace e2e {
 
 namespace {
 
-// Friend File reaches the selection but asks nothing of it.
+// What Step asks of the selection.
 class SelectionServer : public DispatchServer {
   public:
-    explicit SelectionServer(const ide::Ref<ide::TextSelection>&) {}
+    explicit SelectionServer(const ide::Ref<ide::TextSelection>& s) {
+        Get(L"Text", [s] { return Variant(s->Text()); });
+        Get(L"CurrentLine", [s] { return Variant(s->CurrentLine()); });
+        Get(L"CurrentColumn", [s] { return Variant(s->CurrentColumn()); });
+        Get(L"TopLine", [s] { return Variant(s->TopLine()); });
+        Get(L"BottomLine", [s] { return Variant(s->BottomLine()); });
+        const auto flag = [](const Arguments& a, std::size_t i) {
+            return Argument(a, i).ToBool().value_or(false);
+        };
+        Method(L"FindText", [s](const Arguments& a) {
+            return Result(Variant(s->FindText(TextArgument(a, 0), LongArgument(a, 1))));
+        });
+        Method(L"LineUp", [s, flag](const Arguments& a) {
+            return Status(s->LineUp(flag(a, 0), LongArgument(a, 1, 1)));
+        });
+        Method(L"LineDown", [s, flag](const Arguments& a) {
+            return Status(s->LineDown(flag(a, 0), LongArgument(a, 1, 1)));
+        });
+        Method(L"CharLeft", [s, flag](const Arguments& a) {
+            return Status(s->CharLeft(flag(a, 0), LongArgument(a, 1, 1)));
+        });
+        Method(L"StartOfLine", [s, flag](const Arguments& a) {
+            return Status(s->StartOfLine(LongArgument(a, 0), flag(a, 1)));
+        });
+        Method(L"StartOfDocument",
+               [s, flag](const Arguments& a) { return Status(s->StartOfDocument(flag(a, 0))); });
+        Method(L"EndOfDocument",
+               [s, flag](const Arguments& a) { return Status(s->EndOfDocument(flag(a, 0))); });
+        Method(L"MoveToLineAndOffset", [s, flag](const Arguments& a) {
+            return Status(s->MoveTo(LongArgument(a, 0), LongArgument(a, 1), flag(a, 2)));
+        });
+    }
 };
 
 class TextWindowServer : public DispatchServer {

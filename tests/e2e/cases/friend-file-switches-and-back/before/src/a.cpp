@@ -1,0 +1,1 @@
+int a() { return 1; }

@@ -1,0 +1,1 @@
+void f(){    x();}void g(){    y();}void h(){}

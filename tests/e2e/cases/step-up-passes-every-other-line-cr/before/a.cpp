@@ -1,0 +1,1 @@
+x// c_u1}  a~d/xZ#include <x>/* c */{   

@@ -1,0 +1,186 @@
+#include "golden_case.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace golden {
+
+namespace {
+
+fs::path CasesDir() {
+    std::string dir = ZENTREL_CASES_DIR;
+#ifdef _WIN32
+    // Wine sees the build machine's root as drive Z:.
+    if (dir.starts_with('/'))
+        dir = "Z:" + dir;
+#endif
+    return fs::path(dir);
+}
+
+std::vector<std::string> ReadLines(const fs::path& path) {
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFile(path));
+    for (std::string line; std::getline(in, line);) {
+        if (line.ends_with('\r'))
+            line.pop_back();
+        if (!line.empty())
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+// Every regular file below `root`, by its path relative to it with '/' separators.
+std::map<std::string, fs::path> FilesBelow(const fs::path& root) {
+    std::map<std::string, fs::path> files;
+    if (!fs::is_directory(root))
+        return files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), root).generic_string()] = entry.path();
+    }
+    return files;
+}
+
+// Control characters shown, so that a line end that differs can be seen.
+std::string Shown(const std::string& text) {
+    Json quoted = text;
+    return quoted.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+    const auto at = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
+    const std::size_t i = at.first - expected.begin();
+    const std::size_t newline = i == 0 ? std::string::npos : expected.rfind('\n', i - 1);
+    const std::size_t from = newline == std::string::npos ? 0 : newline + 1;
+    const long line = std::count(expected.begin(), expected.begin() + from, '\n') + 1;
+    return "line " + std::to_string(line) + ": expected " + Shown(expected.substr(from, 60)) +
+           ", got " + Shown(actual.substr(from, 60));
+}
+
+std::string Localized(const std::string& text, const fs::path& work) {
+    std::string generic = text;
+    std::replace(generic.begin(), generic.end(), '\\', '/');
+    const std::string prefix = work.generic_string();
+    if (generic.size() >= prefix.size() && generic.compare(0, prefix.size(), prefix) == 0)
+        return "$CASE" + generic.substr(prefix.size());
+    return text;
+}
+
+}  // namespace
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::vector<std::string> CaseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(CasesDir())) {
+        if (entry.is_directory())
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+Case LoadCase(const std::string& name) {
+    Case c;
+    c.dir = CasesDir() / name;
+    c.steps = ReadLines(c.dir / "steps");
+    c.hosts = fs::exists(c.dir / "hosts") ? ReadLines(c.dir / "hosts")
+                                          : std::vector<std::string>{"posix", "windows"};
+    if (fs::exists(c.dir / "state.json"))
+        c.state = Json::parse(ReadFile(c.dir / "state.json"));
+    if (fs::exists(c.dir / "exit"))
+        c.exit = std::stoi(ReadFile(c.dir / "exit"));
+    if (fs::exists(c.dir / "stderr"))
+        c.stderrFragments = ReadLines(c.dir / "stderr");
+    const auto profile = std::find(c.steps.begin(), c.steps.end(), "--profile");
+    if (profile != c.steps.end() && profile + 1 != c.steps.end())
+        c.profile = *(profile + 1);
+    return c;
+}
+
+bool Case::RunsOn(const std::string& host) const {
+    return std::find(hosts.begin(), hosts.end(), host) != hosts.end();
+}
+
+void Case::Prepare(const fs::path& work) const {
+    fs::create_directories(work);
+    if (fs::is_directory(dir / "before"))
+        fs::copy(dir / "before", work, fs::copy_options::recursive);
+}
+
+bool Case::IsIdeOwn(const std::string& relative) const {
+    if (!profile)
+        return false;
+    const fs::path path(*profile);
+    const std::string stem = (path.parent_path() / path.stem()).generic_string();
+    return relative.starts_with(path.generic_string()) || relative.starts_with(stem + ".ide") ||
+           relative == stem + ".registry";
+}
+
+std::string Case::CompareFiles(const fs::path& work, bool profileIsFile) const {
+    // A run that fails writes nothing at all, not even the IDE's own files.
+    const bool ownIgnored = exit == 0;
+    struct Expected {
+        fs::path path;
+        bool fromAfter = false;
+    };
+    std::map<std::string, Expected> expected;
+    for (const auto& [relative, path] : FilesBelow(dir / "before")) {
+        if (!ownIgnored || !IsIdeOwn(relative))
+            expected[relative] = {path, false};
+    }
+    for (const auto& [relative, path] : FilesBelow(dir / "after")) {
+        if (profileIsFile || !profile || relative != fs::path(*profile).generic_string())
+            expected[relative] = {path, true};
+    }
+    std::string out;
+    for (const auto& [relative, path] : FilesBelow(work)) {
+        const auto wanted = expected.find(relative);
+        if (wanted == expected.end()) {
+            if (!ownIgnored || !IsIdeOwn(relative))
+                out += relative + ": not expected\n";
+            continue;
+        }
+        const std::string want = ReadFile(wanted->second.path), got = ReadFile(path);
+        if (wanted->second.fromAfter && relative.ends_with(".json")) {
+            out += CompareJson(Json::parse(want), Json::parse(got, nullptr, false), work, relative);
+        } else if (want != got) {
+            out += relative + ": " + FirstDifference(want, got) + "\n";
+        }
+        expected.erase(wanted);
+    }
+    for (const auto& [relative, entry] : expected)
+        out += relative + ": missing\n";
+    return out;
+}
+
+std::string CompareJson(const Json& expected, const Json& actual, const fs::path& work,
+                        const std::string& where) {
+    std::string out;
+    if (expected.is_object() && actual.is_object()) {
+        for (const auto& [key, value] : expected.items()) {
+            if (!actual.contains(key))
+                out += where + "/" + key + ": missing\n";
+            else
+                out += CompareJson(value, actual[key], work, where + "/" + key);
+        }
+    } else if (expected.is_array() && actual.is_array() && expected.size() == actual.size()) {
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            out += CompareJson(expected[i], actual[i], work, where + "/" + std::to_string(i));
+    } else if (expected.is_string() && actual.is_string()
+                   ? expected.get<std::string>() != Localized(actual, work)
+                   : expected != actual) {
+        out += where + ": expected " + expected.dump() + ", got " +
+               (actual.is_string() ? Json(Localized(actual, work)) : actual).dump() + "\n";
+    }
+    return out;
+}
+
+}  // namespace golden

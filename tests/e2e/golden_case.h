@@ -1,0 +1,47 @@
+// One folder of tests/e2e/cases (see the README there), shared by the runner of each host:
+// its steps, its working copy and what to compare afterwards.
+#pragma once
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace golden {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+struct Case {
+    fs::path dir;
+    std::vector<std::string> steps;  // the `zentrel run` arguments
+    std::optional<std::string> profile;
+    std::optional<Json> state;
+    int exit = 0;
+    // Lines that must occur in standard error; an empty list: nothing may be written there.
+    std::optional<std::vector<std::string>> stderrFragments;
+    std::vector<std::string> hosts;
+
+    bool RunsOn(const std::string& host) const;
+    // Copies before/ into `work`, which is created.
+    void Prepare(const fs::path& work) const;
+    // One line per difference between `work` and before/ with after/ over it; empty when none.
+    // `profileIsFile` false: the profile lives elsewhere (the registry) and is not compared.
+    std::string CompareFiles(const fs::path& work, bool profileIsFile) const;
+    // The profile and the files the IDE keeps beside it (NAME.ide.json, NAME.ide/...).
+    bool IsIdeOwn(const std::string& relative) const;
+};
+
+// The case folders' names, sorted.
+std::vector<std::string> CaseNames();
+Case LoadCase(const std::string& name);
+
+// Where `actual` differs from the subset `expected`, one line each: objects by the keys given,
+// arrays element by element. A string "$CASE..." stands for a path in the working copy `work`.
+std::string CompareJson(const Json& expected, const Json& actual, const fs::path& work,
+                        const std::string& where = "");
+
+std::string ReadFile(const fs::path& path);
+
+}  // namespace golden

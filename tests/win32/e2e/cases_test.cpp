@@ -1,0 +1,213 @@
+// The golden cases of tests/e2e/cases run through the registered add-in under Wine, with the
+// workbench served over IDispatch as the IDE, and what only the registry shows.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Zentrel2.h"
+#include "golden_case.h"
+#include "ide_servers.h"
+#include "settings/profile_document.h"
+#include "settings/reg_text.h"
+#include "test_support.h"
+#include "win32/registry_profile_store.h"
+#include "workbench/workbench.h"
+#include "zentrel/ide_files.h"
+#include "zentrel/step.h"
+
+namespace e2e {
+namespace {
+
+using golden::fs::path;
+using win32::ComPtr;
+
+// Registration leaves the profile key holding an empty Setup key; so does every test.
+void ClearProfile() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarn\\Zentrel2");
+    HKEY key = nullptr;
+    if (RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\Tarn\\Zentrel2\\Setup", &key) == 0)
+        RegCloseKey(key);
+}
+
+// The profile file's values written where the add-in reads them; a malformed file gives none.
+void LoadProfile(const path& file) {
+    const std::string text = golden::ReadFile(file);
+    auto parsed = settings::ProfileDocument::Parse(text);
+    const auto* document = std::get_if<settings::ProfileDocument>(&parsed);
+    win32::RegistryProfileStore store;
+    std::string section, error;
+    std::istringstream lines(text);
+    for (std::string line; document && std::getline(lines, line);) {
+        const auto trimmed =
+            settings::TrimBlanks(std::string_view(line).substr(0, line.find('\r')));
+        const std::string key = std::string(settings::kProfileKey) + "\\";
+        if (trimmed.starts_with('[') && trimmed.size() > key.size() + 2)
+            section = std::string(trimmed.substr(key.size() + 1, trimmed.size() - key.size() - 2));
+        const auto value =
+            settings::ParseRegValueLine(trimmed, settings::NulEscape::kRefuse, error);
+        const settings::ProfileValue* typed =
+            value ? document->Find(section, value->name) : nullptr;
+        if (const auto* number = typed ? std::get_if<std::int32_t>(typed) : nullptr)
+            store.WriteInt(section, value->name, *number);
+        else if (const auto* string = typed ? std::get_if<std::string>(typed) : nullptr)
+            store.WriteString(section, value->name, *string);
+    }
+}
+
+// The IDE of one test: the workbench served over IDispatch, with the add-in connected.
+class ComIde : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_HRESULT_SUCCEEDED(apartment_.Result());
+        ClearProfile();
+        // The prefix's data folder is shared by every test: the built-in scheme takes the keys.
+        bench_->SetBuiltInSchemesReadOnly(false);
+    }
+    void TearDown() override {
+        if (addIn_) {
+            EXPECT_HRESULT_SUCCEEDED(addIn_->OnDisconnection(0, nullptr));
+        }
+        addIn_.Reset();
+        ClearProfile();
+    }
+    void Connect() {
+        ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
+                                                  IID_IDTExtensibility2,
+                                                  reinterpret_cast<void**>(addIn_.Receive())));
+        ASSERT_HRESULT_SUCCEEDED(Attach());
+    }
+    HRESULT Attach() {
+        return addIn_->OnConnection(ServeEnvironment(bench_).Get(), 0,
+                                    ServeAddIn(bench_->AddInInstance()).Get(), nullptr);
+    }
+    bool Exec(const std::string& name, long option = 0) {
+        auto target = addIn_.As<IDTCommandTarget>(IID_IDTCommandTarget);
+        VARIANT_BOOL handled = VARIANT_TRUE;
+        BSTR command = SysAllocString(std::wstring(name.begin(), name.end()).c_str());
+        EXPECT_HRESULT_SUCCEEDED(target->Exec(command, option, nullptr, nullptr, &handled));
+        SysFreeString(command);
+        return handled == VARIANT_TRUE;
+    }
+
+    win32::testing::ComApartment apartment_;
+    std::shared_ptr<workbench::Workbench> bench_ = std::make_shared<workbench::Workbench>();
+    ComPtr<IDTExtensibility2> addIn_;
+};
+
+class GoldenCase : public ComIde, public testing::WithParamInterface<std::string> {};
+
+TEST_P(GoldenCase, RunsAsThroughZentrel) {
+    const golden::Case c = golden::LoadCase(GetParam());
+    if (!c.RunsOn("windows"))
+        GTEST_SKIP() << "not a case for this host";
+    const path work = golden::fs::temp_directory_path() /
+                      ("zentrel2-case-" + std::to_string(GetCurrentProcessId())) / "work";
+    golden::fs::remove_all(work.parent_path());
+    c.Prepare(work);
+    std::string error;
+    std::vector<app::Step> steps;
+    for (std::size_t i = 0; i < c.steps.size(); ++i) {
+        const std::string& arg = c.steps[i];
+        if (arg == "--profile" && i + 1 < c.steps.size())
+            LoadProfile(work / c.steps[++i]);
+        else if (arg == "--solution" && i + 1 < c.steps.size())
+            ASSERT_TRUE(bench_->LoadSolutionDirectory((work / c.steps[++i]).string(), error));
+        else if (auto step = arg.starts_with("--") ? std::nullopt : app::ParseStep(arg, error))
+            steps.push_back(*step);
+        else
+            FAIL() << arg << ": not for this host, list only posix in the case's hosts";
+    }
+    const path ideState = app::IdeStatePath(work / c.profile.value_or("zentrel.reg"));
+    ASSERT_TRUE(bench_->LoadIdeState(ideState, error)) << error;
+    bench_->SetBuiltInSchemesReadOnly(false);
+    Connect();
+
+    golden::Json state = {{"handled", golden::Json::array()}};
+    for (const app::Step& step : steps) {
+        if (const auto* open = std::get_if<app::OpenStep>(&step)) {
+            auto document = bench_->OpenFile((work / open->path).string(), error);
+            ASSERT_TRUE(document &&
+                        bench_->SetSelection(document, open->anchorLine, open->anchorColumn,
+                                             open->caretLine, open->caretColumn, error))
+                << error;
+        } else if (const auto* name = std::get_if<app::NameStep>(&step)) {
+            state["handled"].push_back(Exec("Zentrel2." + name->name));
+        } else if (const auto* keys = std::get_if<app::KeyStep>(&step)) {
+            bench_->PressKeys(
+                keys->keys, [&](const std::string& full) { return Exec(full); }, error);
+        } else {
+            FAIL() << "a numbered command is reached only through the menu on this host";
+        }
+    }
+    ASSERT_HRESULT_SUCCEEDED(addIn_->OnDisconnection(0, nullptr));
+    addIn_.Reset();
+    ASSERT_TRUE(bench_->SaveIdeState(ideState, error)) << error;
+    ASSERT_TRUE(bench_->WriteBack(error)) << error;
+
+    const auto caret = bench_->ActiveCaret();
+    state["active"] = caret ? golden::Json{{"path", caret->path},
+                                           {"anchor", {caret->anchorLine, caret->anchorColumn}},
+                                           {"caret", {caret->caretLine, caret->caretColumn}}}
+                            : golden::Json();
+    state["documents"] = golden::Json::array();
+    for (const auto& document : bench_->DocumentStates())
+        state["documents"].push_back({{"path", document.path}, {"modified", document.modified}});
+    EXPECT_EQ(c.CompareFiles(work, false), "");
+    golden::Json expected = c.state.value_or(golden::Json::object());
+    for (const auto& key :
+         {"messages", "beeps", "clipboard", "breakpoints", "bookmarks", "menus", "dialogs"})
+        expected.erase(key);
+    EXPECT_EQ(golden::CompareJson(expected, state, work), "") << state.dump();
+    golden::fs::remove_all(work.parent_path());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(golden::CaseNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param;
+                             for (char& c : name)
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
+
+std::optional<DWORD> Marker(const wchar_t* name) {
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Tarn\\Zentrel2\\Setup", name, RRF_RT_REG_DWORD,
+                     nullptr, &value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+using AddInUnderWine = ComIde;
+
+TEST_F(AddInUnderWine, MarksItsSetupInTheRegistryAndSetsUpOnlyOnce) {
+    Connect();
+    EXPECT_EQ(Marker(L"8.0"), 1u);
+    const workbench::IdeState before = bench_->CurrentIdeState();
+    // The same object connected again, then a new object, create nothing.
+    EXPECT_HRESULT_SUCCEEDED(Attach());
+    EXPECT_EQ(bench_->CurrentIdeState(), before);
+    ASSERT_HRESULT_SUCCEEDED(addIn_->OnDisconnection(0, nullptr));
+    Connect();
+    EXPECT_EQ(bench_->CurrentIdeState(), before);
+}
+
+TEST_F(AddInUnderWine, ExecTakesOnlyItsOwnNamesWithTheDefaultOption) {
+    Connect();
+    EXPECT_TRUE(Exec("zentrel2.FRIENDFILE"));
+    EXPECT_FALSE(Exec("Zentrel2.FriendFile", 1));
+    for (const char* name : {"Zentrel2.NoSuchCommand", "Other.FriendFile", "Zentrel2.Friend"})
+        EXPECT_FALSE(Exec(name)) << name;
+    auto target = addIn_.As<IDTCommandTarget>(IID_IDTCommandTarget);
+    BSTR command = SysAllocString(L"Zentrel2.FriendFile");
+    for (long wanted : {0L, 1L}) {
+        long status = 12345;
+        EXPECT_HRESULT_SUCCEEDED(target->QueryStatus(command, wanted, &status, nullptr));
+        EXPECT_EQ(status, wanted == 0 ? 3 : 12345) << wanted;
+    }
+    SysFreeString(command);
+}
+
+}  // namespace
+}  // namespace e2e
