@@ -72,19 +72,5 @@ TEST_F(ResourcesTest, PicturesAreSixteenPixelsSquareAndIconsAndCursorLoad) {
     }
 }
 
-TEST_F(ResourcesTest, VersionIsTwoOrLater) {
-    const std::wstring path = testing::LibraryPath();
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
-    ASSERT_GT(size, 0u);
-    std::string block(size, '\0');
-    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, block.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00020000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-}
-
 }  // namespace
 }  // namespace win32

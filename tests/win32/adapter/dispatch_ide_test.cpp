@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <olectl.h>
+
 #include "dispatch_double.h"
 #include "win32/ansi_text.h"
+#include "win32/bitmap_picture.h"
+#include "win32/dispatch_call.h"
 #include "win32/ide_interfaces.h"
+#include "win32/module_handle.h"
 
 namespace win32::test {
 namespace {
@@ -146,6 +151,31 @@ TEST_F(DispatchIdeTest, AsksTheBarsForEachGenerationAndTheButtonsOfTheBarsOne) {
     control->On(L"Style", Succeed);
     EXPECT_TRUE(button->SetStyle(ide::kButtonStyleIcon));
     EXPECT_EQ(control->CallTexts().back(), "Style=1");
+}
+
+TEST_F(DispatchIdeTest, ButtonsGetPictureAndMaskAsObjectsFromTheModulesBitmaps) {
+    constexpr long kMenuPicture = 206;  // in adapter_test.rc
+    ComPtr<IDispatch> picture = PictureFromBitmap(ModuleHandle(), kMenuPicture);
+    ASSERT_TRUE(picture);
+    EXPECT_TRUE(picture.As<IPictureDisp>(IID_IPictureDisp));
+    EXPECT_EQ(Dispatch(picture).GetLong(L"Type"), PICTYPE_BITMAP);
+
+    auto commands = Child(application, L"Commands");
+    auto control = Child(Child(commands, L"Item"), L"AddControl");
+    control->Answer(kOlderButtonId);
+    control->Property(L"Picture", Variant());
+    control->Property(L"Mask", Variant());
+    Child(commands, L"AddCommandBar");
+    auto all = environment->GetCommands();
+    auto created = all->AddCommandBar("Zentrel2", 23, nullptr, 1);
+    ASSERT_TRUE(created);
+    auto button = all->Item(1)->AddControl(*created, 1)->Button();
+    ASSERT_TRUE(button);
+    EXPECT_TRUE(button->SetPicture(kMenuPicture));
+    EXPECT_TRUE(button->SetMask(kMenuPicture));
+    EXPECT_FALSE(button->SetPicture(9999));  // no such bitmap
+    EXPECT_EQ(control->CallTexts(), (Texts{"Picture=<object>", "Mask=<object>"}));
+    EXPECT_EQ(commands->CallTexts().front(), "AddCommandBar(\"Zentrel2\", 23, <missing>, 1)");
 }
 
 TEST_F(DispatchIdeTest, AddsBreakpointsWithTwelveArgumentsInOrder) {

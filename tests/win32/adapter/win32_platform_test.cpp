@@ -13,19 +13,15 @@ namespace win32 {
 namespace {
 
 // A fresh directory under the user's temporary folder, removed with everything in it.
-class TempDir {
-  public:
+struct TempDir {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("zentrel-adapter-" + std::to_string(GetCurrentProcessId()));
     TempDir() {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directory(path_);
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directory(path);
     }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return Path() + "\\" + name; }
-    std::string Path() const { return path_.string(); }
-
-  private:
-    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
-                                  ("zentrel-adapter-" + std::to_string(GetCurrentProcessId()));
+    ~TempDir() { std::filesystem::remove_all(path); }
+    std::string operator/(const std::string& name) const { return path.string() + "\\" + name; }
 };
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
@@ -70,7 +66,7 @@ TEST_F(Win32PlatformTest, ReadsRawBytesEvenWhileAnotherHandleWrites) {
     WriteBytes(temp / "big.txt", big);
     EXPECT_EQ(platform.ReadFile(temp / "big.txt"), big);
     EXPECT_EQ(platform.ReadFile(temp / "absent.txt"), std::nullopt);
-    EXPECT_EQ(platform.ReadFile(temp.Path()), std::nullopt);
+    EXPECT_EQ(platform.ReadFile(temp.path.string()), std::nullopt);
 }
 
 TEST_F(Win32PlatformTest, CopiesWithoutEverReplacingAndCreatesParentDirectories) {
@@ -84,7 +80,7 @@ TEST_F(Win32PlatformTest, CopiesWithoutEverReplacingAndCreatesParentDirectories)
     EXPECT_TRUE(platform.CreateDirectories(temp / "a\\b\\c\\"));
     EXPECT_TRUE(platform.FindFirstFile(temp / "a\\b\\c")->directory);
     EXPECT_TRUE(platform.CreateDirectories(temp / "a/d"));
-    EXPECT_TRUE(platform.CreateDirectories(temp.Path()));
+    EXPECT_TRUE(platform.CreateDirectories(temp.path.string()));
     EXPECT_FALSE(platform.CreateDirectories(temp / "kept.txt\\below"));
 }
 

@@ -1,5 +1,5 @@
 // Shows the add-in's popup menu the way the add-in does (the core's menu through the platform's
-// TrackPopupMenu) over a window drawing the library's own pictures, for a screenshot:
+// TrackPopupMenu) over a plain window, for a screenshot:
 //   popup_menu_shot SHOWN ENDED
 // SHOWN is written once the menu is on screen. The menu is cancelled when a file named like
 // SHOWN with ".release" appended appears, or after a bound, so the program always ends by
@@ -10,19 +10,11 @@
 #include <string>
 
 #include "host/command_table.h"
-#include "test_support.h"
 #include "win32/module_handle.h"
 #include "win32/win32_platform.h"
 
-namespace {
-
-HMODULE library = nullptr;
-
-}  // namespace
-
-// The resources are the library's, as inside the IDE.
 HMODULE win32::ModuleHandle() {
-    return library;
+    return GetModuleHandleW(nullptr);
 }
 
 namespace {
@@ -72,50 +64,9 @@ DWORD WINAPI WatchMenu(void* parameter) {
     return 0;
 }
 
-void DrawPicture(HDC dc, int id, int x, int y) {
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(library, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    if (!bitmap)
-        return;
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    StretchBlt(dc, x, y, 48, 48, memory, 0, 0, 16, 16, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-}
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        int x = 16;
-        for (const int id : {208, 219}) {
-            HICON icon = static_cast<HICON>(
-                LoadImageW(library, MAKEINTRESOURCEW(id), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-            if (icon) {
-                DrawIconEx(dc, x, 16, icon, 32, 32, 0, nullptr, DI_NORMAL);
-                DestroyIcon(icon);
-            }
-            x += 48;
-        }
-        x = 16;
-        for (const int id : {205, 206, 222, 223}) {
-            DrawPicture(dc, id, x, 64);
-            x += 64;
-        }
-        EndPaint(window, &paint);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 int Run(Watch& watch) {
-    library = LoadLibraryW(win32::testing::LibraryPath().c_str());
-    if (!library)
-        return 2;
     WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = WindowProc;
+    windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -157,7 +108,5 @@ int main(int argc, char** argv) {
     watch.release = watch.shown + ".release";
     const int result = Run(watch);
     WriteText(argv[2], result == 0 ? "ok\n" : "failed " + std::to_string(result) + "\n");
-    if (library)
-        FreeLibrary(library);
     return result;
 }
