@@ -39,11 +39,6 @@ TEST_P(GoldenCase, RunsAsExpected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(golden::CaseNames()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;
-                             for (char& c : name)
-                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         [](const auto& info) { return golden::TestName(info.param); });
 
 }  // namespace

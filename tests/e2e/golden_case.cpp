@@ -1,6 +1,7 @@
 #include "golden_case.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -87,6 +88,12 @@ std::vector<std::string> CaseNames() {
     return names;
 }
 
+std::string TestName(std::string name) {
+    for (char& c : name)
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
+
 Case LoadCase(const std::string& name) {
     Case c;
     c.dir = CasesDir() / name;
@@ -118,10 +125,13 @@ void Case::Prepare(const fs::path& work) const {
 bool Case::IsIdeOwn(const std::string& relative) const {
     if (!profile)
         return false;
-    const fs::path path(*profile);
+    const fs::path path(*profile), file(relative);
     const std::string stem = (path.parent_path() / path.stem()).generic_string();
-    return relative.starts_with(path.generic_string()) || relative.starts_with(stem + ".ide") ||
-           relative == stem + ".registry";
+    // A lock beside one of them is named after it with a leading dot.
+    std::string name = file.filename().string();
+    name = (file.parent_path() / (name.starts_with('.') ? name.substr(1) : name)).generic_string();
+    return name.starts_with(path.generic_string()) || name.starts_with(stem + ".ide") ||
+           name == stem + ".registry";
 }
 
 std::string Case::CompareFiles(const fs::path& work, bool profileIsFile) const {

@@ -36,6 +36,8 @@ struct Case {
 // The case folders' names, sorted.
 std::vector<std::string> CaseNames();
 Case LoadCase(const std::string& name);
+// The case's name as a test's name: letters, digits and '_'.
+std::string TestName(std::string name);
 
 // Where `actual` differs from the subset `expected`, one line each: objects by the keys given,
 // arrays element by element. A string "$CASE..." stands for a path in the working copy `work`.
