@@ -10,6 +10,11 @@ inline std::filesystem::path IdeStatePath(const std::filesystem::path& profile) 
     return std::filesystem::path(profile).replace_extension(".ide.json");
 }
 
+// The IDE's own user data folder, where it keeps copies of keyboard schemes.
+inline std::filesystem::path IdeDataFolder(const std::filesystem::path& profile) {
+    return std::filesystem::path(profile).replace_extension(".ide");
+}
+
 inline std::filesystem::path RegistryPath(const std::filesystem::path& profile) {
     return std::filesystem::path(profile).replace_extension(".registry");
 }

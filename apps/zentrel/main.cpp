@@ -15,6 +15,13 @@ void AddVersion(CLI::App& command) {
     command.set_version_flag("--version", kVersionText);
 }
 
+// An empty name would fall back to a default place the user did not ask for.
+const CLI::Validator kNonEmpty(
+    [](const std::string& value) {
+        return value.empty() ? std::string("is empty") : std::string();
+    },
+    "", "NONEMPTY");
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -26,17 +33,22 @@ int main(int argc, char** argv) {
     CLI::App* runCommand = zentrel.add_subcommand(
         "run", "Run IDE commands on files exactly as the IDE would, then report the state.");
     AddVersion(*runCommand);
-    runCommand->add_option("--profile", run.profile, "Settings profile file")->type_name("FILE");
-    runCommand->add_option("--templates", run.templates, "Code template file")->type_name("FILE");
+    runCommand->add_option("--profile", run.profile, "Settings profile file")
+        ->type_name("FILE")
+        ->check(kNonEmpty);
+    runCommand->add_option("--templates", run.templates, "Code template file")
+        ->type_name("FILE")
+        ->check(kNonEmpty);
     runCommand->add_option("--solution", run.solution, "Directory loaded as the one project")
-        ->type_name("PATH");
+        ->type_name("PATH")
+        ->check(kNonEmpty);
     runCommand
         ->add_option("--answer", run.answers,
                      "An answer for whatever asks next (menu item number, yes/no, Prompt=Value)")
         ->type_name("TEXT")
         ->allow_extra_args(false);
     runCommand->add_flag("--json", run.json, "Print the final state as one JSON object");
-    runCommand->add_flag("--dry-run", run.dryRun, "Do not write modified documents back");
+    runCommand->add_flag("--dry-run", run.dryRun, "Write nothing, only show what the run would do");
     runCommand
         ->add_option("steps", run.steps,
                      "@FILE[:L[:C]] or @FILE:L1:C1-L2:C2 (open, place caret), NAME (run the "
@@ -50,14 +62,16 @@ int main(int argc, char** argv) {
     AddVersion(*friendCommand);
     friendCommand->add_option("FILE", friendFile, "A source, header or IDL file")->required();
     friendCommand->add_option("--profile", friendProfile, "Settings profile file")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(kNonEmpty);
 
     std::optional<std::string> templatesFile;
     CLI::App* templatesCommand = zentrel.add_subcommand(
         "templates", "List the code templates with their menu numbers, keys and command names.");
     AddVersion(*templatesCommand);
     templatesCommand->add_option("--templates", templatesFile, "Code template file")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(kNonEmpty);
 
     app::RegistrationOptions registration;
     CLI::App* registerCommand = zentrel.add_subcommand(
@@ -67,11 +81,14 @@ int main(int argc, char** argv) {
     for (CLI::App* command : {registerCommand, unregisterCommand}) {
         AddVersion(*command);
         command->add_option("--profile", registration.profile, "Settings profile file")
-            ->type_name("FILE");
+            ->type_name("FILE")
+            ->check(kNonEmpty);
         command->add_option("--script", registration.script, "Registration script")
-            ->type_name("FILE");
+            ->type_name("FILE")
+            ->check(kNonEmpty);
         command->add_option("--templates", registration.templates, "Code template file")
-            ->type_name("FILE");
+            ->type_name("FILE")
+            ->check(kNonEmpty);
     }
 
     try {

@@ -59,8 +59,12 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
                 continue;
             std::string error;
             ide::Ref<ide::Document> document = scratch.OpenFile(open->path, error);
-            if (!document || !scratch.SetSelection(document, open->anchorLine, open->anchorColumn,
-                                                   open->caretLine, open->caretColumn, error)) {
+            if (!document)
+                return Usage(errors, MalformedPosition(*open).value_or(error));
+            if (!open->beyond.empty())
+                return Usage(errors, document->FullName() + " has no " + open->beyond);
+            if (!scratch.SetSelection(document, open->anchorLine, open->anchorColumn,
+                                      open->caretLine, open->caretColumn, error)) {
                 return Usage(errors, error);
             }
         }
@@ -73,6 +77,9 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     const bool interactive = isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
     posix::TerminalPlatform platform(answers, errors, std::cin, interactive);
     platform.SetRingBell(isatty(STDERR_FILENO));
+    // This IDE's user data (its keyboard-scheme copies) stays with the profile it belongs to.
+    platform.SetApplicationDataFolder(IdeDataFolder(profile->Path()).string());
+    platform.SetDryRun(options.dryRun);
 
     auto bench = std::make_shared<workbench::Workbench>();
     // The IDE remembers its commands between runs; a file it cannot read is left alone.
@@ -90,6 +97,11 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     }
 
     host::AddInApp addIn(platform, *profile, options.templates);
+    // Connecting already writes the setup markers, so a command nobody takes is found before.
+    if (std::optional<std::string> unknown = FirstUnknownCommand(steps, addIn.Templates())) {
+        return Usage(errors, "no command is named " + std::string(host::kCommandPrefix) + *unknown +
+                                 " (`zentrel templates` lists the template commands)");
+    }
     host::Connect connect(addIn);
     connect.OnConnection(bench, bench->AddInInstance());
     host::CommandSet& commands = connect.Commands();

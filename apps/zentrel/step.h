@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "templates/template_node.h"
+
 namespace app {
 
 struct OpenStep {
@@ -14,6 +16,10 @@ struct OpenStep {
     long anchorColumn = 1;
     long caretLine = 1;
     long caretColumn = 1;
+    std::string written;  // the step after its '@'
+    // A number too large for any file, as written ("line 99999999999999999999"); only said once
+    // the file is known to be readable.
+    std::string beyond;
 };
 
 struct NameStep {
@@ -32,5 +38,14 @@ using Step = std::variant<OpenStep, NameStep, NumberStep, KeyStep>;
 
 // Reads one step; on a malformed one gives nothing and says why.
 std::optional<Step> ParseStep(const std::string& text, std::string& error);
+
+// For a file step whose file cannot be read: when a leading part of its path up to a ':' is a
+// file, the step is that file with a malformed position, and this says so; nothing otherwise.
+std::optional<std::string> MalformedPosition(const OpenStep& step);
+
+// The first NAME step that no command takes (neither a command of the table nor a template
+// command of the loaded template file); nothing when every one is taken.
+std::optional<std::string> FirstUnknownCommand(const std::vector<Step>& steps,
+                                               const templates::TemplateList& templates);
 
 }  // namespace app

@@ -1,5 +1,7 @@
 #include "posix/terminal_platform.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -157,26 +159,42 @@ std::optional<std::string> TerminalPlatform::ModuleFileName() {
     return self.string();
 }
 
+std::vector<std::string> TerminalPlatform::NamesIgnoringCase(const std::string& directory,
+                                                             const std::string& name) {
+    const auto lower = [](std::string text) {
+        for (char& c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    const std::string wanted = lower(name);
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entries(directory.empty() ? "." : directory, error),
+         end;
+         !error && entries != end; entries.increment(error)) {
+        std::string entry = entries->path().filename().string();
+        if (entry.size() == wanted.size() && lower(entry) == wanted)
+            names.push_back(std::move(entry));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 std::optional<std::string> TerminalPlatform::ApplicationDataFolder() {
-    if (applicationData_)
-        return applicationData_;
-    // The base-directory convention's data home stands in for the roaming folder.
-    const std::optional<std::string> dataHome = GetEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome && !dataHome->empty() && (*dataHome)[0] == '/')
-        return dataHome;
-    const std::optional<std::string> home = GetEnvironmentVariable("HOME");
-    if (!home || home->empty())
-        return std::nullopt;
-    return (std::filesystem::path(*home) / ".local" / "share").string();
+    return applicationData_;
 }
 
 bool TerminalPlatform::CopyFileNoOverwrite(const std::string& from, const std::string& to) {
     std::error_code error;
+    if (dryRun_)
+        return std::filesystem::is_regular_file(from, error) && !std::filesystem::exists(to, error);
     return std::filesystem::copy_file(from, to, std::filesystem::copy_options::none, error) &&
            !error;
 }
 
 bool TerminalPlatform::CreateDirectories(const std::string& path) {
+    if (dryRun_)
+        return true;
     std::error_code error;
     std::filesystem::create_directories(path, error);
     return std::filesystem::is_directory(path, error);

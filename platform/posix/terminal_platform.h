@@ -34,6 +34,8 @@ class TerminalPlatform : public sys::Platform {
     std::optional<std::string> GetEnvironmentVariable(const std::string& name) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     std::optional<sys::FileInfo> FindFirstFile(const std::string& path) override;
+    std::vector<std::string> NamesIgnoringCase(const std::string& directory,
+                                               const std::string& name) override;
     std::optional<std::string> ModuleFileName() override;
     std::optional<std::string> ApplicationDataFolder() override;
     bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
@@ -45,7 +47,10 @@ class TerminalPlatform : public sys::Platform {
     void SetRingBell(bool ring) { ringBell_ = ring; }
     // Fixed answers in place of the process's own, for tests.
     void SetModuleFileName(std::string path) { moduleFileName_ = std::move(path); }
+    // The folder the host keeps the user's data in; none unless given.
     void SetApplicationDataFolder(std::string path) { applicationData_ = std::move(path); }
+    // Copies and new directories are only pretended: they report success and write nothing.
+    void SetDryRun(bool dryRun) { dryRun_ = dryRun; }
 
   private:
     std::optional<std::string> Ask(const std::string& prompt);
@@ -55,6 +60,7 @@ class TerminalPlatform : public sys::Platform {
     std::istream& input_;
     bool interactive_;
     bool ringBell_ = false;
+    bool dryRun_ = false;
     int waitDepth_ = 0;
     std::optional<std::string> moduleFileName_;
     std::optional<std::string> applicationData_;

@@ -35,7 +35,7 @@ constexpr std::array<std::pair<std::string_view, int>, 4> kModifiers{{
 }};
 constexpr std::array<std::string_view, 3> kModifierNames{"ctrl", "alt", "shift"};
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kKeyAliases{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kKeyAliases{{
     {"pagedown", "pgdn"},
     {"pageup", "pgup"},
     {"delete", "del"},
@@ -43,7 +43,29 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kKeyAlias
     {"escape", "esc"},
     {"return", "enter"},
     {"backspace", "bkspce"},
+    {"up arrow", "up"},
+    {"down arrow", "down"},
+    {"left arrow", "left"},
+    {"right arrow", "right"},
 }};
+
+// The named keys a binding may end with, besides one printable character and F1..F24.
+constexpr std::array<std::string_view, 19> kNamedKeys{
+    "pgdn",  "pgup",  "del", "ins",  "esc",  "enter", "bkspce", "home",  "end",   "tab",
+    "space", "break", "up",  "down", "left", "right", "num *",  "num -", "num /",
+};
+
+bool IsKey(const std::string& key) {
+    if (key.size() == 1)
+        return std::isgraph(static_cast<unsigned char>(key[0])) != 0;
+    if (key.size() <= 3 && key[0] == 'f' && std::all_of(key.begin() + 1, key.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) != 0;
+        })) {
+        const int number = std::stoi(key.substr(1));
+        return key[1] != '0' && number >= 1 && number <= 24;
+    }
+    return std::find(kNamedKeys.begin(), kNamedKeys.end(), key) != kNamedKeys.end();
+}
 
 std::optional<int> ModifierRank(const std::string& token) {
     for (auto [name, rank] : kModifiers) {
@@ -74,6 +96,8 @@ std::optional<std::string> NormalizeStroke(std::string_view stroke) {
             if (key == alias)
                 key = name;
         }
+        if (!IsKey(key))
+            return std::nullopt;
     }
     std::array<bool, kModifierNames.size()> held{};
     if (modifiers) {

@@ -9,7 +9,8 @@ namespace workbench {
 
 // Modifiers lowercase in the order ctrl, alt, shift, then the key lowercase, with the usual
 // long key names shortened ("PageDown" -> "pgdn"); strokes of a sequence ("ctrl+k, ctrl+c")
-// joined by ", ". Empty when the text is not a chord.
+// joined by ", ". A key is one printable character, F1..F24 or a named key (PgDn, Del, Home,
+// Tab, Space, Up, ...). Empty when the text is not a chord.
 std::optional<std::string> NormalizeChord(const std::string& keys);
 
 struct KeyBinding {

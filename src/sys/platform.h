@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ui {
 class PopupMenu;
@@ -56,6 +57,13 @@ class Platform {
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // The object at exactly this path, as a find-first query sees it; nothing when absent.
     virtual std::optional<FileInfo> FindFirstFile(const std::string& path) = 0;
+    // The names in `directory` (which ends with its separator) that equal `name` but for
+    // letter case, in name order. Only a file system that tells case apart needs it: where
+    // case is ignored, the find-first query already finds those, and this answers nothing.
+    virtual std::vector<std::string> NamesIgnoringCase(const std::string& /*directory*/,
+                                                       const std::string& /*name*/) {
+        return {};
+    }
     // The full path of the add-in's own module (the library, or the program on POSIX).
     virtual std::optional<std::string> ModuleFileName() = 0;
 

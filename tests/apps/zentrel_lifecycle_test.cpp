@@ -51,6 +51,7 @@ TEST_F(Lifecycle, FriendTemplatesVersionAndHelpOnTheirOwn) {
     dir.Write("p.reg",
               "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n"
               "\"Friend File Directories\"=\"../include/\\x01\"\n");
+    dir.Write("include/b.h", "int b;\n");
     dir.Write("t.txt", "##+\n##+ Loops\n##+ For\\tCtrl+Shift+F\nfor\n##-\n##-\n##+\n##-\n");
     const struct {
         std::vector<std::string> args;
@@ -60,7 +61,7 @@ TEST_F(Lifecycle, FriendTemplatesVersionAndHelpOnTheirOwn) {
         {{"friend", "--profile", "p.reg", "src/a.cpp"},
          0,
          (dir.Path() / "include/a.hpp").string() + "\n"},
-        {{"friend", "--profile", "p.reg", "include/none.h"}, 1, ""},
+        {{"friend", "--profile", "p.reg", "include/b.h"}, 1, ""},
         {{"templates", "--templates", "t.txt"},
          0,
          "t.txt\n2 Loops >  CodeTempl_Loops\n  1 For  [ctrl+shift+f]  CodeTempl_For\n3 --------\n"},

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/temp_dir.h"
+
 namespace posix {
 namespace {
 
@@ -74,6 +76,35 @@ TEST(TerminalPlatformTest, ReadsFilesAsRawBytesAndRefusesDirectories) {
     EXPECT_EQ(terminal.platform.ReadFile(testing::TempDir()), std::nullopt);
     EXPECT_EQ(terminal.platform.ReadFile(path + ".missing"), std::nullopt);
     std::remove(path.c_str());
+}
+
+TEST(TerminalPlatformTest, FindsNamesThatDifferOnlyInCase) {
+    testing_support::TempDir dir;
+    for (const char* name : {"a.CPP", "a.cpp", "A.Cpp", "a.cppx", "b.cpp"})
+        dir.Write(name, "");
+    Terminal terminal({});
+    const std::string directory = dir.Path().string() + "/";
+    EXPECT_EQ(terminal.platform.NamesIgnoringCase(directory, "a.Cpp"),
+              (std::vector<std::string>{"A.Cpp", "a.CPP", "a.cpp"}));
+    EXPECT_TRUE(terminal.platform.NamesIgnoringCase(directory + "none/", "a.cpp").empty());
+}
+
+TEST(TerminalPlatformTest, ADryRunOnlyPretendsToCopyAndCreate) {
+    testing_support::TempDir dir;
+    const std::string from = dir.Write("from.vsk", "keys").string();
+    const std::string to = (dir.Path() / "new" / "to.vsk").string();
+    Terminal terminal({});
+    // The host names the data folder; there is no default one to write into.
+    EXPECT_EQ(terminal.platform.ApplicationDataFolder(), std::nullopt);
+    terminal.platform.SetDryRun(true);
+    EXPECT_TRUE(terminal.platform.CreateDirectories((dir.Path() / "new").string()));
+    EXPECT_TRUE(terminal.platform.CopyFileNoOverwrite(from, to));
+    EXPECT_FALSE(terminal.platform.CopyFileNoOverwrite(from, from));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "new"));
+    terminal.platform.SetDryRun(false);
+    EXPECT_TRUE(terminal.platform.CreateDirectories((dir.Path() / "new").string()));
+    EXPECT_TRUE(terminal.platform.CopyFileNoOverwrite(from, to));
+    EXPECT_EQ(dir.Read("new/to.vsk"), "keys");
 }
 
 }  // namespace

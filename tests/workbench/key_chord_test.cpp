@@ -22,11 +22,14 @@ TEST(KeyChord, OneSpellingForEveryWayOfWritingIt) {
         {"ctrl++", "ctrl++"},
         {"ctrl+,", "ctrl+,"},
         {"Ctrl+K,Shift+Ctrl+C", "ctrl+k, ctrl+shift+c"},
+        {"ctrl+Down Arrow", "ctrl+down"},
+        {"Shift+F24", "shift+f24"},
+        {"ctrl+Num *", "ctrl+num *"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormalizeChord(c.keys), c.normalized) << c.keys;
-    for (const char* keys :
-         {"", "ctrl+", "+c", "ctrl+shift", "ctrl+control+c", "hyper+c", "ctrl+k,"})
+    for (const char* keys : {"", "ctrl+", "+c", "ctrl+shift", "ctrl+control+c", "hyper+c",
+                             "ctrl+k,", "ctrl+zz", "f25", "ctrl+f0", "ctrl+f05"})
         EXPECT_EQ(NormalizeChord(keys), std::nullopt) << keys;
 }
 

@@ -21,37 +21,34 @@ namespace {
 
 using editor::PathStyle;
 using Strings = std::vector<std::string>;
-using Environment = std::map<std::string, std::string>;
 
-// The environment from a table; the file system from sets of paths, or the real one. Every
-// file query is kept, in order.
-class ScriptedPlatform : public sys::Platform {
+struct Terminal {
+    posix::AnswerQueue answers;
+    std::ostringstream errors;
+    std::istringstream input;
+};
+
+// The terminal's platform with an environment table and scripted files laid over the real
+// ones; every file query is kept.
+class ScriptedPlatform : Terminal, public posix::TerminalPlatform {
   public:
-    Environment environment;
+    ScriptedPlatform() : TerminalPlatform(answers, errors, input, false) {}
+
+    std::map<std::string, std::string> environment;
     std::set<std::string> files;
     std::set<std::string> directories;
-    sys::Platform* disk = nullptr;
     Strings queries;
 
-    int MessageBox(const std::string&, const std::string&, unsigned) override { return 0; }
-    void Beep() override {}
-    int TrackPopupMenu(const ui::PopupMenu&) override { return 0; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
     std::optional<std::string> GetEnvironmentVariable(const std::string& name) override {
         const auto found = environment.find(name);
         return found == environment.end() ? std::nullopt : std::optional(found->second);
     }
-    std::optional<std::string> ReadFile(const std::string&) override { return {}; }
     std::optional<sys::FileInfo> FindFirstFile(const std::string& path) override {
         queries.push_back(path);
-        if (disk != nullptr)
-            return disk->FindFirstFile(path);
         if (files.contains(path) || directories.contains(path))
             return sys::FileInfo{path, directories.contains(path), false, 0};
-        return std::nullopt;
+        return TerminalPlatform::FindFirstFile(path);
     }
-    std::optional<std::string> ModuleFileName() override { return {}; }
 };
 
 settings::Settings Lists(Strings friendDirectories, Strings headers = {"h", "hpp"}) {
@@ -62,33 +59,28 @@ settings::Settings Lists(Strings friendDirectories, Strings headers = {"h", "hpp
     return lists;
 }
 
-TEST(FriendDirectoryTest, AbsoluteEntries) {
-    const auto check = [](PathStyle style, const Strings& absolute, const Strings& relative) {
-        for (const std::string& entry : absolute)
-            EXPECT_TRUE(IsAbsoluteDirectory(entry, style)) << entry;
-        for (const std::string& entry : relative)
-            EXPECT_FALSE(IsAbsoluteDirectory(entry, style)) << entry;
-    };
-    check(PathStyle::Windows, {"E:\\common\\", "\\\\server\\s\\", "\\"},
-          {"..\\inc\\", "/usr/", "E", ""});
-    check(PathStyle::Posix, {"/", "//server/"}, {"./inc/", "\\inc\\", "E:/common/"});
-}
-
 TEST(FriendDirectoryTest, CombinesWithTheDocumentDirectory) {
+    // An absolute entry stands alone; only the style's separator counts.
     struct Case {
         PathStyle style;
         std::string directory, entry, expected;
     } cases[] = {
         {PathStyle::Windows, "D:\\p\\q\\src\\", "..\\..\\include\\", "D:\\p\\include\\"},
         {PathStyle::Windows, "D:\\p\\q\\src\\", "E:\\common\\", "E:\\common\\"},
+        {PathStyle::Windows, "D:\\p\\", "\\\\server\\s\\", "\\\\server\\s\\"},
+        {PathStyle::Windows, "D:\\p\\", "\\", "\\"},
+        {PathStyle::Windows, "D:\\p\\", "E", "D:\\p\\E"},
         {PathStyle::Windows, "D:\\a\\", "..\\..\\..\\x\\", "D:\\x\\"},
         {PathStyle::Windows, "D:", "..\\x\\", "D:\\x\\"},
         {PathStyle::Windows, "D:\\p\\src\\", ".\\.\\..\\x\\", "D:\\p\\x\\"},
         {PathStyle::Windows, "D:\\p\\src\\", "..\\.\\x\\", "D:\\p\\.\\x\\"},
         {PathStyle::Windows, "D:\\p\\src\\", "../x/", "D:\\p\\src\\../x/"},
+        {PathStyle::Windows, "D:\\p\\src\\", "/usr/", "D:\\p\\src\\/usr/"},
         {PathStyle::Windows, "D:\\p\\src\\", "", "D:\\p\\src\\"},
         {PathStyle::Windows, "", "..\\x\\", "x\\"},
         {PathStyle::Posix, "/p/q/src/", "../../include/", "/p/include/"},
+        {PathStyle::Posix, "/p/", "//server/", "//server/"},
+        {PathStyle::Posix, "/p/", "E:/common/", "/p/E:/common/"},
         {PathStyle::Posix, "/a/", "../../../x/", "/x/"},
         {PathStyle::Posix, "/p/src/", "../../../", "/"},
         {PathStyle::Posix, "/p/src/", "../x/../y/", "/p/x/../y/"},
@@ -122,40 +114,6 @@ TEST(EnvironmentReferenceTest, ExpandsOnlyTheFirstCompleteReference) {
         EXPECT_EQ(ExpandEnvironmentReference(entry, platform), expected) << entry;
 }
 
-TEST(FindFriendFileTest, WindowsPlaces) {
-    // Directory arithmetic is covered above; these are the search's own rules.
-    const struct {
-        std::string name, path;
-        std::set<std::string> files;
-        Strings entries;
-        std::string expected;
-    } cases[] = {
-        {"header beside", "D:\\src\\a.cpp", {"D:\\src\\a.h", "D:\\src\\a.hpp"}, {}, "D:\\src\\a.h"},
-        {"second header extension", "D:\\src\\a.cpp", {"D:\\src\\a.hpp"}, {}, "D:\\src\\a.hpp"},
-        {"upper-case header", "D:\\src\\a.H", {"D:\\src\\a.cpp"}, {}, "D:\\src\\a.cpp"},
-        {"variable unset: drive root", "D:\\src\\a.h", {"\\a.cpp"}, {"$$(NO)\\"}, "\\a.cpp"},
-        {"no trailing backslash",
-         "D:\\p\\src\\a.h",
-         {"D:\\p\\inca.cpp"},
-         {"..\\inc"},
-         "D:\\p\\inca.cpp"},
-        {"idl finds a source",
-         "D:\\src\\x.idl",
-         {"D:\\src\\x.h", "D:\\src\\x.cc"},
-         {},
-         "D:\\src\\x.cc"},
-        {"other extension finds a source", "D:\\src\\x.txt", {"D:\\src\\x.c"}, {}, "D:\\src\\x.c"},
-        {"none", "D:\\src\\a.h", {"D:\\src\\b.cpp", "D:\\src\\a.h"}, {"..\\inc\\"}, ""},
-    };
-    for (const auto& c : cases) {
-        ScriptedPlatform platform;
-        platform.files = c.files;
-        EXPECT_EQ(FindFriendFile(c.path, Lists(c.entries), platform, PathStyle::Windows),
-                  c.expected)
-            << c.name;
-    }
-}
-
 TEST(FindFriendFileTest, TriesEveryPlaceInOrderForOneExtensionBeforeTheNext) {
     ScriptedPlatform platform;
     EXPECT_EQ(FindFriendFile("D:\\src\\a.h", Lists({"..\\one\\", "..\\two\\"}), platform,
@@ -172,79 +130,83 @@ TEST(FindFriendFileTest, TriesEveryPlaceInOrderForOneExtensionBeforeTheNext) {
     EXPECT_TRUE(platform.queries.empty());
 }
 
-// Real directory trees in the POSIX style; "{R}" stands for the tree's root.
-class PosixTreeTest : public testing::Test {
-  protected:
-    PosixTreeTest() : disk_(answers_, errors_, input_, false) { platform_.disk = &disk_; }
-
-    std::string Root() const { return dir_.Path().string(); }
-
-    testing_support::TempDir dir_;
-    posix::AnswerQueue answers_;
-    std::ostringstream errors_;
-    std::istringstream input_;
-    posix::TerminalPlatform disk_;
-    ScriptedPlatform platform_;
-};
-
-TEST_F(PosixTreeTest, Places) {
+TEST(FindFriendFileTest, Places) {
+    // Written with '/': Windows rows run on a scripted file system below "D:" with '\' for
+    // '/', Posix rows on a real tree ("{R}" in an entry is its root). A trailing '/' makes a
+    // directory; the expected path is relative to the root, empty for none.
+    constexpr PathStyle W = PathStyle::Windows, P = PathStyle::Posix;
     const struct {
+        PathStyle style;
         std::string name, document;
-        Strings files;  // a trailing '/' makes a directory
-        Strings entries;
-        std::string expected;  // relative to the root; empty for none
+        Strings files, entries;
+        std::string expected;
         Strings headers = {"h", "hpp"};
     } cases[] = {
-        {"relative entry", "p/q/src/a.h", {"p/inc/a.cpp"}, {"../../inc/"}, "p/inc/a.cpp"},
-        {"absolute", "src/a.h", {"common/a.cpp"}, {"{R}/common/"}, "common/a.cpp"},
-        {"variable set", "src/a.h", {"inc/a.cpp"}, {"$$(INC)/"}, "inc/a.cpp"},
-        {"a directory is no friend", "src/a.h", {"src/a.cpp/", "src/a.c"}, {}, "src/a.c"},
-        {"file without extension", "src/makefile", {"src/makefile.c"}, {}, "src/makefile.c"},
-        {"no header list", "src/a.cpp", {"src/a.h"}, {}, "", {}},
-        {"none", "src/a.h", {"src/b.cpp", "inc/a.hpp"}, {"../inc/"}, ""},
+        {W, "header beside", "src/a.cpp", {"src/a.h", "src/a.hpp"}, {}, "src/a.h"},
+        {W, "second header extension", "src/a.cpp", {"src/a.hpp"}, {}, "src/a.hpp"},
+        {W, "upper-case header", "src/a.H", {"src/a.cpp"}, {}, "src/a.cpp"},
+        {W, "idl finds a source", "src/x.idl", {"src/x.h", "src/x.cc"}, {}, "src/x.cc"},
+        {W,
+         "entry naming a directory",
+         "p/src/a.h",
+         {"p/inc/", "p/inc/a.cpp", "p/inca.cpp"},
+         {"../inc"},
+         "p/inc/a.cpp"},
+        {W,
+         "entry naming none: literal",
+         "p/src/a.h",
+         {"p/inc/a.cpp", "p/inca.cpp"},
+         {"../inc"},
+         "p/inca.cpp"},
+        {W, "none", "src/a.h", {"src/b.cpp", "src/a.h"}, {"../inc/"}, ""},
+        {P, "relative entry", "p/q/src/a.h", {"p/inc/a.cpp"}, {"../../inc/"}, "p/inc/a.cpp"},
+        {P, "absolute", "src/a.h", {"common/a.cpp"}, {"{R}/common/"}, "common/a.cpp"},
+        {P, "variable set", "src/a.h", {"inc/a.cpp"}, {"$$(INC)/"}, "inc/a.cpp"},
+        {P,
+         "entry naming a directory",
+         "src/a.h",
+         {"inc/a.cpp", "inca.cpp"},
+         {"../inc"},
+         "inc/a.cpp"},
+        {P, "entry naming a file: literal", "src/a.h", {"inc", "inca.cpp"}, {"../inc"}, "inca.cpp"},
+        {P, "a directory is no friend", "src/a.h", {"src/a.cpp/", "src/a.c"}, {}, "src/a.c"},
+        {P, "extension in other case", "Camel.H", {"Camel.CPP", "Camel.cc"}, {}, "Camel.CPP"},
+        {P, "other case, header", "Camel.CPP", {"Camel.H"}, {}, "Camel.H"},
+        {P, "exact case wins", "Camel.h", {"Camel.CPP", "Camel.cpp"}, {}, "Camel.cpp"},
+        {P, "base name keeps its case", "Camel.h", {"camel.cpp", "CAMEL.CPP"}, {}, ""},
+        {P, "other case in a friend directory", "src/a.h", {"inc/a.Cpp"}, {"../inc/"}, "inc/a.Cpp"},
+        {P, "file without extension", "src/makefile", {"src/makefile.c"}, {}, "src/makefile.c"},
+        {P, "no header list", "src/a.cpp", {"src/a.h"}, {}, "", {}},
     };
     for (const auto& c : cases) {
         testing_support::TempDir tree;
+        ScriptedPlatform scripted;
+        const bool windows = c.style == W;
+        const std::string root = windows ? "D:" : tree.Path().string();
+        const auto native = [&](std::string path) {
+            if (windows)
+                std::replace(path.begin(), path.end(), '/', '\\');
+            return path;
+        };
         for (const std::string& file : c.files) {
-            if (file.ends_with('/'))
+            const bool directory = file.ends_with('/');
+            if (windows)
+                (directory ? scripted.directories : scripted.files)
+                    .insert(native(root + "/" + file.substr(0, file.size() - directory)));
+            else if (directory)
                 std::filesystem::create_directories(tree.Path() / file);
             else
                 tree.Write(file, "");
         }
-        const std::string root = tree.Path().string();
         Strings entries;
         for (std::string entry : c.entries)
-            entries.push_back(entry.starts_with("{R}") ? entry.replace(0, 3, root) : entry);
-        platform_.environment = {{"INC", root + "/inc"}};
-
-        const std::string expected = c.expected.empty() ? "" : root + "/" + c.expected;
-        EXPECT_EQ(FindFriendFile(root + "/" + c.document, Lists(entries, c.headers), platform_,
-                                 PathStyle::Posix),
-                  expected)
-            << c.name;
+            entries.push_back(native(entry.starts_with("{R}") ? entry.replace(0, 3, root) : entry));
+        scripted.environment = {{"INC", root + "/inc"}};
+        EXPECT_EQ(FindFriendFile(native(root + "/" + c.document), Lists(entries, c.headers),
+                                 scripted, c.style),
+                  c.expected.empty() ? "" : native(root + "/" + c.expected))
+            << editor::PathStyleName(c.style) << ": " << c.name;
     }
-}
-
-TEST_F(PosixTreeTest, ClimbingAboveTheRootStopsThere) {
-    dir_.Write("x/a.cpp", "");
-    const std::string directory = Root() + "/a/";
-    // One "../" per directory level, then two more than there are.
-    const auto levels = std::count(directory.begin(), directory.end(), '/') - 1;
-    std::string entry;
-    for (long i = 0; i < levels + 2; ++i)
-        entry += "../";
-    entry += Root().substr(1) + "/x/";
-    EXPECT_EQ(FindFriendFile(directory + "a.h", Lists({entry}), platform_, PathStyle::Posix),
-              Root() + "/x/a.cpp");
-}
-
-TEST_F(PosixTreeTest, AnUnsetVariableLeavesTheRoot) {
-    dir_.Write("src/zentrel-probe.h", "");
-    FindFriendFile(Root() + "/src/zentrel-probe.h", Lists({"$$(INC)/"}), platform_,
-                   PathStyle::Posix);
-    const std::string beside = Root() + "/src/zentrel-probe.";
-    EXPECT_EQ(platform_.queries, (Strings{beside + "cpp", "/zentrel-probe.cpp", beside + "c",
-                                          "/zentrel-probe.c", beside + "cc", "/zentrel-probe.cc"}));
 }
 
 }  // namespace

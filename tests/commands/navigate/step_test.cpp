@@ -29,13 +29,6 @@ class StepTest : public ::testing::Test {
         });
     }
 
-    void Open(const std::string& text, long line, long column) {
-        std::string error;
-        auto document = bench_.OpenFile(dir_.Write("a.cpp", text).string(), error);
-        ASSERT_TRUE(document) << error;
-        ASSERT_TRUE(bench_.SetSelection(document, line, column, line, column, error)) << error;
-    }
-
     void Run(bool up, bool extend, ide::Environment* environment) {
         commands::CommandContext context{environment, platform_, settings_};
         commands::navigate::Step(context, up, extend);
@@ -67,7 +60,9 @@ TEST_F(StepTest, SearchesOnceDownAndUpToThreeTimesUpEachALineHigher) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.up ? "up" : "down") + " missing " + std::to_string(c.misses));
-        Open(text, 5, 3);
+        std::string error;
+        auto document = bench_.OpenFile(dir_.Write("a.cpp", text).string(), error);
+        ASSERT_TRUE(document && bench_.SetSelection(document, 5, 3, 5, 3, error)) << error;
         finds_.clear();
         misses_ = c.misses;
         Run(c.up, false, &bench_);
@@ -80,11 +75,9 @@ TEST_F(StepTest, SearchesOnceDownAndUpToThreeTimesUpEachALineHigher) {
 }
 
 TEST_F(StepTest, DoesNothingWithoutAnIdeOrADocument) {
-    for (bool up : {true, false}) {
-        for (bool extend : {true, false}) {
-            Run(up, extend, nullptr);
-            Run(up, extend, &bench_);
-        }
+    for (int flags = 0; flags < 4; ++flags) {
+        Run(flags & 1, flags & 2, nullptr);
+        Run(flags & 1, flags & 2, &bench_);
     }
     EXPECT_TRUE(finds_.empty());
     EXPECT_TRUE(platform_.Recorded().messages.empty());
