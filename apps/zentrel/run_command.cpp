@@ -19,6 +19,7 @@
 #include "profile_options.h"
 #include "run_state.h"
 #include "step.h"
+#include "step_check.h"
 #include "workbench/workbench.h"
 
 namespace app {
