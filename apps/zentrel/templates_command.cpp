@@ -1,12 +1,13 @@
 #include "templates_command.h"
 
 #include <iostream>
-#include <map>
+#include <unordered_map>
 
 #include "posix/answer_queue.h"
 #include "posix/terminal_platform.h"
 #include "templates/template_file.h"
 #include "templates/template_walk.h"
+#include "templates/tree_indent.h"
 
 namespace app {
 
@@ -20,7 +21,7 @@ int RunTemplates(const std::optional<std::string>& templatesPath, std::ostream& 
         return 1;
 
     // A group's number comes after its children's, so number everything first.
-    std::map<const templates::TemplateNode*, int> numbers;
+    std::unordered_map<const templates::TemplateNode*, int> numbers;
     for (templates::TemplateWalk walk(list); walk.Next();) {
         if (walk.Number() != 0)
             numbers[&walk.Node()] = walk.Number();
@@ -30,7 +31,7 @@ int RunTemplates(const std::optional<std::string>& templatesPath, std::ostream& 
         if (walk.Kind() == templates::TemplateWalk::Step::kLeaveGroup)
             continue;
         const templates::TemplateNode& node = walk.Node();
-        out << std::string(2 * walk.Depth(), ' ') << numbers[&node] << ' ';
+        out << templates::TreeIndent(walk.Depth()) << numbers[&node] << ' ';
         if (templates::IsSeparator(node) && !templates::IsGroup(node)) {
             out << "--------\n";
             continue;

@@ -18,24 +18,55 @@ void BarRecord::RemoveButtonsOf(const std::string& command) {
 }
 
 std::shared_ptr<BarRecord> CommandBarStore::Find(const std::string& name) const {
-    auto found = std::find_if(bars_.begin(), bars_.end(),
-                              [&](const auto& bar) { return bar->Name() == name; });
-    return found == bars_.end() ? nullptr : *found;
+    auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : found->second;
 }
 
 std::shared_ptr<BarRecord> CommandBarStore::Add(const std::string& name) {
-    if (name.empty() || Find(name))
+    if (name.empty())
         return nullptr;
-    return bars_.emplace_back(std::make_shared<BarRecord>(name));
+    auto [slot, added] = byName_.try_emplace(name);
+    if (!added)
+        return nullptr;
+    slot->second = std::make_shared<BarRecord>(name);
+    return bars_.emplace_back(slot->second);
 }
 
 bool CommandBarStore::Remove(const BarRecord& bar) {
-    return std::erase_if(bars_, [&](const auto& own) { return own.get() == &bar; }) > 0;
+    auto found = byName_.find(bar.Name());
+    if (found == byName_.end() || found->second.get() != &bar)
+        return false;
+    for (const auto& button : bar.Buttons()) {
+        auto showing = barsShowing_.find(button->command);
+        if (showing != barsShowing_.end() && showing->second.erase(&bar) > 0 &&
+            showing->second.empty())
+            barsShowing_.erase(showing);
+    }
+    byName_.erase(found);
+    std::erase_if(bars_, [&](const auto& own) { return own.get() == &bar; });
+    return true;
+}
+
+std::shared_ptr<BarButtonRecord> CommandBarStore::Insert(BarRecord& bar, long position,
+                                                         BarButtonRecord button) {
+    if (Find(bar.Name()).get() == &bar)
+        barsShowing_[button.command].insert(&bar);
+    return bar.Insert(position, std::move(button));
 }
 
 void CommandBarStore::RemoveButtonsOf(const std::string& command) {
-    for (const auto& bar : bars_)
-        bar->RemoveButtonsOf(command);
+    auto showing = barsShowing_.find(command);
+    if (showing == barsShowing_.end())
+        return;
+    for (const BarRecord* bar : showing->second)
+        Find(bar->Name())->RemoveButtonsOf(command);
+    barsShowing_.erase(showing);
+}
+
+void CommandBarStore::Clear() {
+    bars_.clear();
+    byName_.clear();
+    barsShowing_.clear();
 }
 
 bool CommandBarStore::Answers(ide::BarGeneration generation) const {

@@ -3,6 +3,8 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "editor/ide.h"
@@ -17,6 +19,8 @@ struct BarButtonRecord {
     long mask = 0;
 };
 
+class CommandBarStore;
+
 class BarRecord {
   public:
     explicit BarRecord(std::string name) : name_(std::move(name)) {}
@@ -26,12 +30,13 @@ class BarRecord {
     void SetVisible(bool visible) { visible_ = visible; }
     // Left to right; a button's position is its index plus 1.
     const std::vector<std::shared_ptr<BarButtonRecord>>& Buttons() const { return buttons_; }
-    // Puts the button at the position, moving the ones from there right; a position outside
-    // 1 .. count + 1 appends it.
+
+  private:
+    friend class CommandBarStore;
+
     std::shared_ptr<BarButtonRecord> Insert(long position, BarButtonRecord button);
     void RemoveButtonsOf(const std::string& command);
 
-  private:
     std::string name_;
     // New bars show, so that a toolbar an add-in creates is seen without further calls.
     bool visible_ = true;
@@ -46,8 +51,12 @@ class CommandBarStore {
     // Empty when the name is empty or taken.
     std::shared_ptr<BarRecord> Add(const std::string& name);
     bool Remove(const BarRecord& bar);
+    // Puts the button on the bar at the position, moving the ones from there right; a position
+    // outside 1 .. count + 1 appends it.
+    std::shared_ptr<BarButtonRecord> Insert(BarRecord& bar, long position, BarButtonRecord button);
+    // Costs the buttons of the bars that show the command, not all bars' buttons.
     void RemoveButtonsOf(const std::string& command);
-    void Clear() { bars_.clear(); }
+    void Clear();
 
     // Whether the collection answers that generation's interface.
     bool Answers(ide::BarGeneration generation) const;
@@ -55,6 +64,8 @@ class CommandBarStore {
 
   private:
     std::vector<std::shared_ptr<BarRecord>> bars_;
+    std::unordered_map<std::string, std::shared_ptr<BarRecord>> byName_;
+    std::unordered_map<std::string, std::unordered_set<const BarRecord*>> barsShowing_;  // command
     bool answersOlder_ = true;
     bool answersNewer_ = true;
 };

@@ -5,6 +5,23 @@
 #include "workbench/command_bars.h"
 
 namespace workbench {
+namespace {
+
+// One text for all the spellings KeyBinding's == takes as equal; the scope's length keeps a
+// scope ending in ':' apart from a chord starting with one.
+std::string BindingKey(const KeyBinding& binding) {
+    std::string scope = FoldCase(binding.scope);
+    return std::to_string(scope.size()) + ':' + scope + binding.chord;
+}
+
+std::optional<std::string> BindingKeyOf(const std::string& text) {
+    std::optional<KeyBinding> binding = ParseBinding(text);
+    if (!binding)
+        return std::nullopt;
+    return BindingKey(*binding);
+}
+
+}  // namespace
 
 std::string NamedCommand::Name() {
     return owner_.expired() ? std::string() : name_;
@@ -29,7 +46,8 @@ ide::Ref<ide::CommandBarControl> NamedCommand::AddControl(ide::CommandBar& bar, 
     std::shared_ptr<BarRecord> record = owner ? owner->OwnBar(bar) : nullptr;
     if (!record)
         return nullptr;
-    return std::make_shared<BarButtonView>(record->Insert(position, {.command = name_}));
+    return std::make_shared<BarButtonView>(
+        owner->Bars().Insert(*record, position, {.command = name_}));
 }
 
 bool NamedCommand::BoundTo(const KeyBinding& binding) const {
@@ -79,63 +97,124 @@ std::shared_ptr<NamedCommand> CommandModel::Add(const std::string& fullName,
                                                 const std::string& buttonText,
                                                 const std::string& tooltip,
                                                 std::vector<std::string> bindings) {
-    if (fullName.empty() || Find(fullName))
+    if (fullName.empty())
+        return nullptr;
+    auto [slot, added] = byName_.try_emplace(FoldCase(fullName));
+    if (!added)
         return nullptr;
     auto command = std::make_shared<NamedCommand>(weak_from_this(), fullName, buttonText, tooltip);
+    command->sequence_ = nextSequence_++;
     command->bindings_ = std::move(bindings);
-    return commands_.emplace_back(std::move(command));
+    slot->second = command;
+    Index(*command);
+    commands_.PushBack(command);
+    return command;
 }
 
 void CommandModel::Clear() {
-    for (const auto& command : commands_)
-        command->owner_.reset();
-    commands_.clear();
+    commands_.ForEach([](const auto& command) { command->owner_.reset(); });
+    commands_.Clear();
+    byName_.clear();
+    byBinding_.clear();
+}
+
+std::vector<std::shared_ptr<NamedCommand>> CommandModel::All() const {
+    std::vector<std::shared_ptr<NamedCommand>> all;
+    all.reserve(commands_.Size());
+    commands_.ForEach([&](const auto& command) { all.push_back(command); });
+    return all;
 }
 
 std::shared_ptr<NamedCommand> CommandModel::Find(const std::string& fullName) const {
-    auto found = std::find_if(commands_.begin(), commands_.end(), [&](const auto& command) {
-        return EqualsIgnoringCase(command->FullName(), fullName);
-    });
-    return found == commands_.end() ? nullptr : *found;
+    auto found = byName_.find(FoldCase(fullName));
+    return found == byName_.end() ? nullptr : found->second;
 }
 
 std::shared_ptr<NamedCommand> CommandModel::BoundTo(const KeyBinding& binding) const {
-    auto found = std::find_if(commands_.begin(), commands_.end(),
-                              [&](const auto& command) { return command->BoundTo(binding); });
-    return found == commands_.end() ? nullptr : *found;
+    auto holders = byBinding_.find(BindingKey(binding));
+    if (holders == byBinding_.end())
+        return nullptr;
+    const NamedCommand* first = *std::min_element(
+        holders->second.begin(), holders->second.end(),
+        [](const NamedCommand* a, const NamedCommand* b) { return a->sequence_ < b->sequence_; });
+    return Find(first->FullName());
 }
 
 bool CommandModel::WriteBindings(NamedCommand& command, const std::vector<std::string>& bindings) {
     if (!scheme_->Writable())
         return false;
-    std::vector<KeyBinding> parsed;
+    std::vector<std::string> keys;
     for (const std::string& text : bindings) {
-        std::optional<KeyBinding> binding = ParseBinding(text);
-        if (!binding)
+        std::optional<std::string> key = BindingKeyOf(text);
+        if (!key)
             return false;
-        parsed.push_back(std::move(*binding));
+        keys.push_back(std::move(*key));
     }
-    for (const auto& other : commands_) {
-        if (other.get() == &command)
+    Unindex(command);
+    for (const std::string& key : keys) {
+        auto holders = byBinding_.find(key);
+        if (holders == byBinding_.end())
             continue;
-        std::erase_if(other->bindings_, [&](const std::string& text) {
-            std::optional<KeyBinding> own = ParseBinding(text);
-            return own && std::find(parsed.begin(), parsed.end(), *own) != parsed.end();
-        });
+        for (NamedCommand* other : holders->second) {
+            std::erase_if(other->bindings_,
+                          [&](const std::string& text) { return BindingKeyOf(text) == key; });
+        }
+        byBinding_.erase(holders);
     }
     command.bindings_ = bindings;
+    Index(command);
     return true;
 }
 
 bool CommandModel::Remove(NamedCommand& command) {
-    auto found = std::find_if(commands_.begin(), commands_.end(),
-                              [&](const auto& own) { return own.get() == &command; });
-    if (found == commands_.end())
+    std::optional<std::size_t> position = PositionOf(command);
+    if (!position)
         return false;
+    const std::shared_ptr<NamedCommand> kept = commands_[*position];
     bars_->RemoveButtonsOf(command.FullName());
+    Unindex(command);
+    byName_.erase(FoldCase(command.FullName()));
     command.owner_.reset();
-    commands_.erase(found);
+    commands_.Erase(*position);
     return true;
+}
+
+std::optional<std::size_t> CommandModel::PositionOf(const NamedCommand& command) const {
+    // A walk that deletes as it goes finds the next command where it deleted the last one.
+    std::size_t low = commands_.Gap();
+    if (low < commands_.Size() && commands_[low].get() == &command)
+        return low;
+    low = 0;
+    std::size_t high = commands_.Size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (commands_[middle]->sequence_ < command.sequence_)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low < commands_.Size() && commands_[low].get() == &command)
+        return low;
+    return std::nullopt;
+}
+
+void CommandModel::Index(NamedCommand& command) {
+    for (const std::string& text : command.bindings_) {
+        if (std::optional<std::string> key = BindingKeyOf(text))
+            byBinding_[*key].insert(&command);
+    }
+}
+
+void CommandModel::Unindex(NamedCommand& command) {
+    for (const std::string& text : command.bindings_) {
+        std::optional<std::string> key = BindingKeyOf(text);
+        auto holders = key ? byBinding_.find(*key) : byBinding_.end();
+        if (holders == byBinding_.end())
+            continue;
+        holders->second.erase(&command);
+        if (holders->second.empty())
+            byBinding_.erase(holders);
+    }
 }
 
 std::shared_ptr<BarRecord> CommandModel::OwnBar(ide::CommandBar& bar) const {

@@ -2,13 +2,17 @@
 // keyboard scheme, and the buttons that run them on the command bars.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "editor/ide.h"
 #include "workbench/command_bar_store.h"
+#include "workbench/gap_list.h"
 #include "workbench/key_chord.h"
 #include "workbench/keyboard_scheme.h"
 
@@ -52,6 +56,7 @@ class NamedCommand : public ide::Command {
     friend class CommandModel;
 
     std::weak_ptr<CommandModel> owner_;  // reset on deletion
+    std::uint64_t sequence_ = 0;         // grows in list order
     std::string name_;
     std::string buttonText_;
     std::string tooltip_;
@@ -59,13 +64,15 @@ class NamedCommand : public ide::Command {
 };
 
 // Lists commands in the order created; deleting one moves the later ones up an index. Full
-// names compare without regard to case, as the IDE's do. Create with make_shared.
+// names compare without regard to case, as the IDE's do. Names and bindings are indexed, and
+// a walk by index that deletes as it goes costs no more than the walk, so that setting up
+// tens of thousands of commands stays linear. Create with make_shared.
 class CommandModel : public ide::Commands, public std::enable_shared_from_this<CommandModel> {
   public:
     CommandModel(std::shared_ptr<CommandBarStore> bars, std::shared_ptr<KeyboardScheme> scheme)
         : bars_(std::move(bars)), scheme_(std::move(scheme)) {}
 
-    long Count() override { return static_cast<long>(commands_.size()); }
+    long Count() override { return static_cast<long>(commands_.Size()); }
     ide::Ref<ide::Command> Item(long index) override;
     // Fails without an add-in or a name, or when the full name exists. The picture, the
     // initial status and the picture flag are not kept.
@@ -86,7 +93,8 @@ class CommandModel : public ide::Commands, public std::enable_shared_from_this<C
                                       const std::string& tooltip,
                                       std::vector<std::string> bindings);
     void Clear();
-    const std::vector<std::shared_ptr<NamedCommand>>& All() const { return commands_; }
+    // In list order.
+    std::vector<std::shared_ptr<NamedCommand>> All() const;
     std::shared_ptr<NamedCommand> Find(const std::string& fullName) const;
     // The first command holding the binding.
     std::shared_ptr<NamedCommand> BoundTo(const KeyBinding& binding) const;
@@ -102,12 +110,19 @@ class CommandModel : public ide::Commands, public std::enable_shared_from_this<C
     // A chord holds one command per scope: binding it takes it from any other command.
     bool WriteBindings(NamedCommand& command, const std::vector<std::string>& bindings);
     bool Remove(NamedCommand& command);
+    std::optional<std::size_t> PositionOf(const NamedCommand& command) const;
+    void Index(NamedCommand& command);
+    void Unindex(NamedCommand& command);
     // The bar when it is one of this IDE's.
     std::shared_ptr<BarRecord> OwnBar(ide::CommandBar& bar) const;
 
     std::shared_ptr<CommandBarStore> bars_;
     std::shared_ptr<KeyboardScheme> scheme_;
-    std::vector<std::shared_ptr<NamedCommand>> commands_;
+    GapList<std::shared_ptr<NamedCommand>> commands_;
+    std::uint64_t nextSequence_ = 0;
+    std::unordered_map<std::string, std::shared_ptr<NamedCommand>> byName_;  // folded full name
+    // Holders of each binding, by BindingKey; a restored state may give one binding to several.
+    std::unordered_map<std::string, std::unordered_set<NamedCommand*>> byBinding_;
 };
 
 }  // namespace workbench

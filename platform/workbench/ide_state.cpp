@@ -1,22 +1,22 @@
 #include "workbench/ide_state.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace workbench {
 namespace {
 
 bool Validate(const IdeState& state, std::string& error) {
+    std::unordered_set<std::string> commandNames;  // folded
     for (std::size_t i = 0; i < state.commands.size(); ++i) {
         const CommandState& command = state.commands[i];
         if (command.name.empty()) {
             error = "command " + std::to_string(i + 1) + " has no name";
             return false;
         }
-        for (std::size_t j = 0; j < i; ++j) {
-            if (EqualsIgnoringCase(state.commands[j].name, command.name)) {
-                error = "two commands are named " + command.name;
-                return false;
-            }
+        if (!commandNames.insert(FoldCase(command.name)).second) {
+            error = "two commands are named " + command.name;
+            return false;
         }
         for (const std::string& binding : command.bindings) {
             if (!ParseBinding(binding)) {
@@ -26,24 +26,19 @@ bool Validate(const IdeState& state, std::string& error) {
             }
         }
     }
+    std::unordered_set<std::string> barNames;
     for (std::size_t i = 0; i < state.bars.size(); ++i) {
         const BarState& bar = state.bars[i];
         if (bar.name.empty()) {
             error = "command bar " + std::to_string(i + 1) + " has no name";
             return false;
         }
-        for (std::size_t j = 0; j < i; ++j) {
-            if (state.bars[j].name == bar.name) {
-                error = "two command bars are named " + bar.name;
-                return false;
-            }
+        if (!barNames.insert(bar.name).second) {
+            error = "two command bars are named " + bar.name;
+            return false;
         }
         for (const ButtonState& button : bar.buttons) {
-            bool known = std::any_of(state.commands.begin(), state.commands.end(),
-                                     [&](const CommandState& command) {
-                                         return EqualsIgnoringCase(command.name, button.command);
-                                     });
-            if (!known) {
+            if (!commandNames.contains(FoldCase(button.command))) {
                 error = "a button of command bar " + bar.name + " runs the unknown command \"" +
                         button.command + "\"";
                 return false;
@@ -112,8 +107,9 @@ bool RestoreIdeState(const IdeState& state, CommandModel& model, std::string& er
         std::stable_sort(buttons.begin(), buttons.end(),
                          [](const auto& a, const auto& b) { return a.position < b.position; });
         for (const ButtonState& button : buttons) {
-            record->Insert(0, {model.Find(button.command)->FullName(), button.style, button.picture,
-                               button.mask});
+            bars.Insert(*record, 0,
+                        {model.Find(button.command)->FullName(), button.style, button.picture,
+                         button.mask});
         }
     }
     model.Scheme().SetValue(state.keyboardScheme);

@@ -11,6 +11,9 @@ namespace workbench {
 namespace {
 
 using json = nlohmann::ordered_json;
+// Read into the tree type whose objects are maps: keys in file order would make a file with
+// many keys in one object quadratic to parse, and fields are only looked up by name.
+using ReadJson = nlohmann::json;
 
 constexpr int kFormat = 1;
 
@@ -19,22 +22,22 @@ class FieldReader {
   public:
     explicit FieldReader(std::string& error) : error_(error) {}
 
-    bool Text(const json& object, const char* key, const std::string& where, std::string& out) {
-        const json* field = Field(object, key);
+    bool Text(const ReadJson& object, const char* key, const std::string& where, std::string& out) {
+        const ReadJson* field = Field(object, key);
         if (field == nullptr || !field->is_string())
             return Fail(where, key, "a text");
         out = field->get<std::string>();
         return true;
     }
-    bool Flag(const json& object, const char* key, const std::string& where, bool& out) {
-        const json* field = Field(object, key);
+    bool Flag(const ReadJson& object, const char* key, const std::string& where, bool& out) {
+        const ReadJson* field = Field(object, key);
         if (field == nullptr || !field->is_boolean())
             return Fail(where, key, "true or false");
         out = field->get<bool>();
         return true;
     }
-    bool Number(const json& object, const char* key, const std::string& where, long& out) {
-        const json* field = Field(object, key);
+    bool Number(const ReadJson& object, const char* key, const std::string& where, long& out) {
+        const ReadJson* field = Field(object, key);
         bool fits = field != nullptr &&
                     (field->is_number_unsigned() ? field->get<unsigned long long>() <= LONG_MAX
                                                  : field->is_number_integer());
@@ -43,25 +46,25 @@ class FieldReader {
         out = field->get<long>();
         return true;
     }
-    const json* List(const json& object, const char* key, const std::string& where) {
-        const json* field = Field(object, key);
+    const ReadJson* List(const ReadJson& object, const char* key, const std::string& where) {
+        const ReadJson* field = Field(object, key);
         if (field == nullptr || !field->is_array()) {
             Fail(where, key, "a list");
             return nullptr;
         }
         return field;
     }
-    const json* Group(const json& object, const char* key, const std::string& where) {
-        const json* field = Field(object, key);
+    const ReadJson* Group(const ReadJson& object, const char* key, const std::string& where) {
+        const ReadJson* field = Field(object, key);
         if (field == nullptr || !field->is_object()) {
             Fail(where, key, "an object");
             return nullptr;
         }
         return field;
     }
-    bool Texts(const json& object, const char* key, const std::string& where,
+    bool Texts(const ReadJson& object, const char* key, const std::string& where,
                std::vector<std::string>& out) {
-        const json* list = List(object, key, where);
+        const ReadJson* list = List(object, key, where);
         if (list == nullptr)
             return false;
         out.clear();
@@ -72,12 +75,12 @@ class FieldReader {
         }
         return true;
     }
-    bool Item(const json& item, const std::string& where) {
+    bool Item(const ReadJson& item, const std::string& where) {
         return item.is_object() || Fail(where, "", "an object");
     }
 
   private:
-    static const json* Field(const json& object, const char* key) {
+    static const ReadJson* Field(const ReadJson& object, const char* key) {
         auto found = object.find(key);
         return found == object.end() ? nullptr : &*found;
     }
@@ -97,12 +100,12 @@ std::string Indexed(const char* list, std::size_t index) {
     return std::string(list) + "[" + std::to_string(index) + "]";
 }
 
-bool ReadCommands(const json& root, FieldReader& read, std::vector<CommandState>& commands) {
-    const json* list = read.List(root, "commands", "");
+bool ReadCommands(const ReadJson& root, FieldReader& read, std::vector<CommandState>& commands) {
+    const ReadJson* list = read.List(root, "commands", "");
     if (list == nullptr)
         return false;
     for (std::size_t i = 0; i < list->size(); ++i) {
-        const json& item = (*list)[i];
+        const ReadJson& item = (*list)[i];
         std::string where = Indexed("commands", i);
         CommandState& command = commands.emplace_back();
         if (!read.Item(item, where) || !read.Text(item, "name", where, command.name) ||
@@ -114,13 +117,13 @@ bool ReadCommands(const json& root, FieldReader& read, std::vector<CommandState>
     return true;
 }
 
-bool ReadButtons(const json& bar, const std::string& barWhere, FieldReader& read,
+bool ReadButtons(const ReadJson& bar, const std::string& barWhere, FieldReader& read,
                  std::vector<ButtonState>& buttons) {
-    const json* list = read.List(bar, "buttons", barWhere);
+    const ReadJson* list = read.List(bar, "buttons", barWhere);
     if (list == nullptr)
         return false;
     for (std::size_t i = 0; i < list->size(); ++i) {
-        const json& item = (*list)[i];
+        const ReadJson& item = (*list)[i];
         std::string where = barWhere + "." + Indexed("buttons", i);
         ButtonState& button = buttons.emplace_back();
         if (!read.Item(item, where) || !read.Number(item, "position", where, button.position) ||
@@ -133,12 +136,12 @@ bool ReadButtons(const json& bar, const std::string& barWhere, FieldReader& read
     return true;
 }
 
-bool ReadBars(const json& root, FieldReader& read, std::vector<BarState>& bars) {
-    const json* list = read.List(root, "commandBars", "");
+bool ReadBars(const ReadJson& root, FieldReader& read, std::vector<BarState>& bars) {
+    const ReadJson* list = read.List(root, "commandBars", "");
     if (list == nullptr)
         return false;
     for (std::size_t i = 0; i < list->size(); ++i) {
-        const json& item = (*list)[i];
+        const ReadJson& item = (*list)[i];
         std::string where = Indexed("commandBars", i);
         BarState& bar = bars.emplace_back();
         if (!read.Item(item, where) || !read.Text(item, "name", where, bar.name) ||
@@ -149,7 +152,7 @@ bool ReadBars(const json& root, FieldReader& read, std::vector<BarState>& bars) 
     return true;
 }
 
-bool ReadState(const json& root, IdeState& state, std::string& error) {
+bool ReadState(const ReadJson& root, IdeState& state, std::string& error) {
     FieldReader read(error);
     long format = 0;
     if (!read.Item(root, "") || !read.Number(root, "format", "", format))
@@ -159,8 +162,8 @@ bool ReadState(const json& root, IdeState& state, std::string& error) {
                 std::to_string(kFormat) + ")";
         return false;
     }
-    const json* keyboard = read.Group(root, "keyboard", "");
-    const json* generations = read.Group(root, "commandBarGenerations", "");
+    const ReadJson* keyboard = read.Group(root, "keyboard", "");
+    const ReadJson* generations = read.Group(root, "commandBarGenerations", "");
     return keyboard != nullptr && generations != nullptr &&
            read.Text(root, "version", "", state.version) &&
            read.Text(root, "registryRoot", "", state.registryRoot) &&
@@ -219,7 +222,7 @@ bool ReadIdeStateFile(const std::filesystem::path& path, IdeState& state, std::s
         error = "cannot read " + path.string() + ": " + reason;
         return false;
     }
-    json root = json::parse(bytes, nullptr, false);
+    ReadJson root = ReadJson::parse(bytes, nullptr, false);
     if (root.is_discarded()) {
         error = path.string() + " is not valid JSON";
         return false;

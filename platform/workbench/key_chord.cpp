@@ -174,4 +174,8 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && Lower(a) == Lower(b);
 }
 
+std::string FoldCase(const std::string& text) {
+    return Lower(text);
+}
+
 }  // namespace workbench

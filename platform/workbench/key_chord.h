@@ -26,5 +26,7 @@ struct KeyBinding {
 std::optional<KeyBinding> ParseBinding(const std::string& text);
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+// The one spelling of the names EqualsIgnoringCase takes as equal.
+std::string FoldCase(const std::string& text);
 
 }  // namespace workbench

@@ -141,17 +141,13 @@ std::string ProfileDocument::Serialize() const {
 }
 
 const ProfileValue* ProfileDocument::Find(std::string_view section, std::string_view name) const {
-    for (const Section& candidate : sections_) {
-        if (candidate.name != section) {
-            continue;
-        }
-        for (const Entry& entry : candidate.entries) {
-            if (entry.name == name) {
-                return &entry.value;
-            }
-        }
+    auto foundSection = byName_.find(FoldCase(section));
+    if (foundSection == byName_.end()) {
+        return nullptr;
     }
-    return nullptr;
+    const Section& candidate = sections_[foundSection->second];
+    auto found = candidate.byName.find(FoldCase(name));
+    return found == candidate.byName.end() ? nullptr : &candidate.entries[found->second].value;
 }
 
 bool ProfileDocument::Set(std::string_view section, std::string_view name, ProfileValue value) {
@@ -167,24 +163,34 @@ bool ProfileDocument::Set(std::string_view section, std::string_view name, Profi
 }
 
 bool ProfileDocument::RemoveSection(std::string_view section) {
-    return std::erase_if(sections_, [&](const Section& s) { return s.name == section; }) > 0;
+    auto found = byName_.find(FoldCase(section));
+    if (found == byName_.end()) {
+        return false;
+    }
+    const std::size_t position = found->second;
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(position));
+    byName_.erase(found);
+    for (auto& [folded, index] : byName_) {
+        if (index > position) {
+            --index;
+        }
+    }
+    return true;
 }
 
 ProfileDocument::Section& ProfileDocument::SectionNamed(std::string_view name) {
-    for (Section& section : sections_) {
-        if (section.name == name) {
-            return section;
-        }
+    auto [found, added] = byName_.try_emplace(FoldCase(name), sections_.size());
+    if (!added) {
+        return sections_[found->second];
     }
-    return sections_.emplace_back(Section{std::string(name), {}});
+    return sections_.emplace_back(Section{std::string(name), {}, {}});
 }
 
 void ProfileDocument::Put(Section& section, std::string_view name, ProfileValue value) {
-    for (Entry& entry : section.entries) {
-        if (entry.name == name) {
-            entry.value = std::move(value);
-            return;
-        }
+    auto [found, added] = section.byName.try_emplace(FoldCase(name), section.entries.size());
+    if (!added) {
+        section.entries[found->second].value = std::move(value);
+        return;
     }
     section.entries.push_back({std::string(name), std::move(value)});
 }

@@ -8,13 +8,15 @@
 //
 // A section is the key path below the profile key. Strings and names escape `\`, `"` and
 // control characters as \xHH and keep every other byte raw, so any text without NUL survives
-// exactly. Sections and values keep their first order, new ones go last, so a rewrite only
+// exactly. Section and value names ignore ASCII case, as the registry's do, and keep their first
+// spelling. Sections and values keep their first order, new ones go last, so a rewrite only
 // changes the lines whose values changed. Comments are not kept.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -40,7 +42,7 @@ class ProfileDocument {
     // False, with nothing changed, for what the text cannot hold: a NUL byte anywhere, a line
     // break in a section.
     bool Set(std::string_view section, std::string_view name, ProfileValue value);
-    // True when the section held anything.
+    // True when the section was there, even empty.
     bool RemoveSection(std::string_view section);
 
     bool operator==(const ProfileDocument&) const = default;
@@ -51,9 +53,12 @@ class ProfileDocument {
         ProfileValue value;
         bool operator==(const Entry&) const = default;
     };
+    // Positions by folded name, so that a load is linear in the file.
+    using Index = std::unordered_map<std::string, std::size_t>;
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        Index byName;
         bool operator==(const Section&) const = default;
     };
 
@@ -61,6 +66,7 @@ class ProfileDocument {
     void Put(Section& section, std::string_view name, ProfileValue value);
 
     std::vector<Section> sections_;
+    Index byName_;
 };
 
 }  // namespace settings

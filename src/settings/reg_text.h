@@ -14,6 +14,8 @@ namespace settings {
 std::string_view TrimBlanks(std::string_view text);
 
 char LowerAscii(char c);
+// Key and value names ignore case in the registry; this is the form they are looked up by.
+std::string FoldCase(std::string_view text);
 // Key names are case-insensitive in the registry, so a hand-edited prefix may differ in case.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 

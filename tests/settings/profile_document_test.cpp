@@ -38,6 +38,7 @@ TEST(ProfileDocumentTest, EveryByteButNulRoundTrips) {
     EXPECT_EQ(document.Serialize(), text);
 }
 
+// Names ignore case as the registry's do: a later spelling updates the first, which stays.
 TEST(ProfileDocumentTest, AcceptsWhatAnEditorOrImportMightLeave) {
     ProfileDocument document = ParseOrFail(
         "; written by hand\r\n"
@@ -49,15 +50,23 @@ TEST(ProfileDocumentTest, AcceptsWhatAnEditorOrImportMightLeave) {
         "\"C\"=\"first\"\n"
         "[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Other]\n"
         "; \"C\"=\"commented\"\n"
-        "[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n"
-        "\"C\"=\"raw\ttab and \xe9\"\n"
+        "[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\OPTIONS]\n"
+        "\"c\"=\"raw\ttab and \xe9\"\n"
         "@=\"\"");
-    EXPECT_EQ(*document.Find("Options", "A"), ProfileValue(0x7fffffff));
+    EXPECT_EQ(*document.Find("options", "a"), ProfileValue(0x7fffffff));
     EXPECT_EQ(*document.Find("Options", "B"), ProfileValue(1));
     EXPECT_EQ(*document.Find("Options", "C"), ProfileValue("raw\ttab and \xe9"));
     EXPECT_EQ(*document.Find("Options", ""), ProfileValue(""));
     EXPECT_EQ(document.Find("Other", "C"), nullptr);
-    EXPECT_EQ(document.Find("options", "A"), nullptr);
+    ASSERT_TRUE(document.Set("other", "New", 2));
+    EXPECT_EQ(document.Serialize(),
+              "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n"
+              "\"A\"=dword:7fffffff\n\"B\"=dword:00000001\n\"C\"=\"raw\\x09tab and \xe9\"\n@=\"\"\n"
+              "\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Other]\n\"New\"=dword:00000002\n");
+    EXPECT_TRUE(document.RemoveSection("OPTIONS"));
+    EXPECT_FALSE(document.RemoveSection("Options"));
+    EXPECT_EQ(document.Find("Options", "A"), nullptr);
+    EXPECT_EQ(*document.Find("OTHER", "new"), ProfileValue(2));
 
     EXPECT_EQ(ParseOrFail("\n \r\n"), ProfileDocument());
 }

@@ -99,3 +99,60 @@ TEST_F(CommandModelTest, BindingTakesTheChordFromItsHolderInThatScopeOnlyOrChang
 }
 
 }  // namespace
+
+class CommandWalkTest : public CommandModelTest {
+  protected:
+    std::string Pressed(const std::string& keys) {
+        std::string ran, error;
+        bench_.PressKeys(
+            keys, [&](const std::string& name) { return !(ran = name).empty(); }, error);
+        return ran;
+    }
+    std::vector<std::string> NamesFrom(long first) {
+        std::vector<std::string> names;
+        for (long i = first; i <= commands_->Count(); ++i)
+            names.push_back(commands_->Item(i)->Name());
+        return names;
+    }
+};
+
+// The add-in's setup walks the list by index and deletes as it goes.
+TEST_F(CommandWalkTest, DeletingDuringAWalkKeepsOrderNamesAndBindings) {
+    bench_.SetKeyboardScheme("keys.vsk");
+    const long fresh = commands_->Count();
+    for (char digit : std::string("012345"))
+        ASSERT_TRUE(
+            Add(std::string("T") + digit)->SetBindings({std::string("Global::alt+") + digit}));
+    for (long index = 1; index <= commands_->Count(); ++index) {
+        ide::Ref<ide::Command> command = commands_->Item(index);
+        if (command->Name().starts_with("Zentrel2.T") && command->Name().back() % 2 == 0 &&
+            command->Delete())
+            --index;
+    }
+    EXPECT_EQ(NamesFrom(fresh + 1),
+              (std::vector<std::string>{"Zentrel2.T1", "Zentrel2.T3", "Zentrel2.T5"}));
+    const std::pair<const char*, const char*> presses[] = {
+        {"alt+0", ""}, {"Alt+1", "Zentrel2.T1"}, {"alt+4", ""}, {"ALT+5", "Zentrel2.T5"}};
+    for (const auto& [keys, command] : presses)
+        EXPECT_EQ(Pressed(keys), command) << keys;
+    EXPECT_FALSE(Add("t3"));
+    ASSERT_TRUE(Add("t2"));
+    EXPECT_EQ(NamesFrom(commands_->Count()), std::vector<std::string>{"Zentrel2.t2"});
+}
+
+// A saved state may give one chord to several commands: the first in the list runs, and
+// binding the chord anew takes it from all of them.
+TEST_F(CommandWalkTest, AChordHeldTwiceRunsTheFirstHolderUntilTakenFromBoth) {
+    workbench::IdeState state = workbench::FreshIdeState();
+    state.keyboardScheme = "keys.vsk";
+    for (const char* name : {"X.B", "X.A", "X.C"})
+        state.commands.push_back({name, "", "", {"Global::ctrl+q"}});
+    std::string error;
+    ASSERT_TRUE(bench_.RestoreIdeState(state, error)) << error;
+    EXPECT_EQ(Pressed("ctrl+q"), "X.B");
+    ASSERT_TRUE(commands_->Item(commands_->Count() - 2)->Delete());
+    EXPECT_EQ(Pressed("ctrl+q"), "X.A");
+    ASSERT_TRUE(Add("D")->SetBindings({"global::Ctrl+Q"}));
+    EXPECT_EQ(Pressed("ctrl+q"), "Zentrel2.D");
+    EXPECT_EQ(BindingsOf(*commands_, "X.C"), std::vector<std::string>{});
+}
