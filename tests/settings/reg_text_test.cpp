@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace settings {
 namespace {
 
-std::string EveryByteButNul() {
-    std::string bytes;
-    for (int c = 1; c < 256; ++c) {
-        bytes += static_cast<char>(c);
-    }
-    return bytes;
-}
-
 TEST(RegTextTest, QuotingRoundTripsEveryByte) {
-    const std::string bytes = EveryByteButNul();
+    std::string bytes;
+    for (int c = 1; c < 256; ++c)
+        bytes += static_cast<char>(c);
     const std::string quoted = QuoteRegString(bytes);
     EXPECT_EQ(quoted.find_first_of("\r\n"), std::string::npos) << "one line per value";
     for (NulEscape nul : {NulEscape::kRefuse, NulEscape::kAccept}) {
@@ -27,36 +22,30 @@ TEST(RegTextTest, QuotingRoundTripsEveryByte) {
     }
 }
 
-TEST(RegTextTest, EscapesReadInEitherCaseAndNulFollowsTheCallersRule) {
-    std::size_t pos = 0;
-    std::string error;
-    EXPECT_EQ(UnquoteRegString(R"("\x1F\x1f\\\"" tail)", pos, NulEscape::kRefuse, error),
-              "\x1f\x1f\\\"");
-    EXPECT_EQ(pos, 14u);
-    pos = 0;
-    EXPECT_EQ(UnquoteRegString(R"("a\x00b")", pos, NulEscape::kAccept, error),
-              std::string("a\0b", 3));
-    pos = 0;
-    EXPECT_EQ(UnquoteRegString(R"("a\x00b")", pos, NulEscape::kRefuse, error), std::nullopt);
-    EXPECT_EQ(error, "\\x00 cannot be stored");
-}
-
-TEST(RegTextTest, MalformedEscapesAreErrors) {
-    struct Case {
+TEST(RegTextTest, UnquotingReadsEscapesInEitherCaseAndNamesWhatIsWrong) {
+    constexpr NulEscape kRefuse = NulEscape::kRefuse, kAccept = NulEscape::kAccept;
+    const struct {
         const char* text;
-        const char* error;
+        NulEscape nul;
+        std::optional<std::string> value;
+        const char* rest;  // after the value, or its error
     } cases[] = {
-        {R"("\q")", "unknown escape sequence"},   {R"("\x0g")", "unknown escape sequence"},
-        {R"("\X41")", "unknown escape sequence"}, {R"("\x4)", "unknown escape sequence"},
-        {R"("abc)", "unterminated string"},       {R"("\")", "unterminated string"},
+        {R"("\x1F\x1f\\\"" tail)", kRefuse, "\x1f\x1f\\\"", " tail"},
+        {R"("a\x00b")", kAccept, std::string("a\0b", 3), ""},
+        {R"("a\x00b")", kRefuse, std::nullopt, "\\x00 cannot be stored"},
+        {R"("\q")", kAccept, std::nullopt, "unknown escape sequence"},
+        {R"("\x0g")", kRefuse, std::nullopt, "unknown escape sequence"},
+        {R"("\X41")", kAccept, std::nullopt, "unknown escape sequence"},
+        {R"("\x4)", kRefuse, std::nullopt, "unknown escape sequence"},
+        {R"("abc)", kAccept, std::nullopt, "unterminated string"},
+        {R"("\")", kRefuse, std::nullopt, "unterminated string"},
     };
-    for (const Case& c : cases) {
-        for (NulEscape nul : {NulEscape::kRefuse, NulEscape::kAccept}) {
-            std::size_t pos = 0;
-            std::string error;
-            EXPECT_EQ(UnquoteRegString(c.text, pos, nul, error), std::nullopt) << c.text;
-            EXPECT_EQ(error, c.error) << c.text;
-        }
+    for (const auto& c : cases) {
+        std::size_t pos = 0;
+        std::string error;
+        const std::optional<std::string> value = UnquoteRegString(c.text, pos, c.nul, error);
+        EXPECT_EQ(value, c.value) << c.text;
+        EXPECT_EQ(value ? std::string(c.text).substr(pos) : error, c.rest) << c.text;
     }
 }
 

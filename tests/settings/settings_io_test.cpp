@@ -11,16 +11,17 @@ namespace settings {
 
 namespace {
 
-// One entry per access: "ReadInt Options/Add Bookmarks".
-std::vector<std::string> Log(const MemoryProfileStore& store) {
+// The accesses in order, "ReadInt Add Bookmarks; ...", naming a section other than Options.
+std::string Log(const MemoryProfileStore& store) {
     using Kind = MemoryProfileStore::Access::Kind;
-    std::vector<std::string> log;
+    std::string log;
     for (const auto& a : store.Accesses()) {
         const char* kind = a.kind == Kind::kReadInt      ? "ReadInt "
                            : a.kind == Kind::kReadString ? "ReadString "
                            : a.kind == Kind::kWriteInt   ? "WriteInt "
                                                          : "WriteString ";
-        log.push_back(kind + a.section + "/" + a.name);
+        log += (log.empty() ? "" : "; ") + std::string(kind) +
+               (a.section == "Options" ? "" : a.section + "/") + a.name;
     }
     return log;
 }
@@ -70,36 +71,22 @@ TEST(SettingsIoTest, LoadAndSaveVisitValuesInTheirOwnOrders) {
     CRegistry registry(store);
     Settings settings;
     LoadSettings(registry, settings);
-    EXPECT_EQ(Log(store), (std::vector<std::string>{
-                              "ReadInt Options/Add Bookmarks",
-                              "ReadInt Options/Paste Default Parameters",
-                              "ReadInt Options/Paste Prefixes",
-                              "ReadInt Options/Paste Comment",
-                              "ReadInt Options/Paste Space",
-                              "ReadInt Options/Commentize Style",
-                              "ReadInt Options/Browse Shows Classes",
-                              "ReadString Options/Extensions Source",
-                              "ReadString Options/Extensions Header",
-                              "ReadString Options/Friend File Directories",
-                              "ReadString Options/Code Templates Author",
-                          }));
+    EXPECT_EQ(Log(store),
+              "ReadInt Add Bookmarks; ReadInt Paste Default Parameters; ReadInt Paste Prefixes; "
+              "ReadInt Paste Comment; ReadInt Paste Space; ReadInt Commentize Style; "
+              "ReadInt Browse Shows Classes; ReadString Extensions Source; "
+              "ReadString Extensions Header; ReadString Friend File Directories; "
+              "ReadString Code Templates Author");
 
     store.ClearAccesses();
     store.SetWritesFail(true);  // failures must not cut the save short
     SaveSettings(registry, settings);
-    EXPECT_EQ(Log(store), (std::vector<std::string>{
-                              "WriteInt Options/Add Bookmarks",
-                              "WriteInt Options/Paste Prefixes",
-                              "WriteInt Options/Paste Comment",
-                              "WriteInt Options/Paste Space",
-                              "WriteInt Options/Commentize Style",
-                              "WriteInt Options/Browse Shows Classes",
-                              "WriteInt Options/Paste Default Parameters",
-                              "WriteString Options/Extensions Source",
-                              "WriteString Options/Extensions Header",
-                              "WriteString Options/Friend File Directories",
-                              "WriteString Options/Code Templates Author",
-                          }));
+    EXPECT_EQ(Log(store),
+              "WriteInt Add Bookmarks; WriteInt Paste Prefixes; WriteInt Paste Comment; "
+              "WriteInt Paste Space; WriteInt Commentize Style; WriteInt Browse Shows Classes; "
+              "WriteInt Paste Default Parameters; WriteString Extensions Source; "
+              "WriteString Extensions Header; WriteString Friend File Directories; "
+              "WriteString Code Templates Author");
 }
 
 TEST(SettingsIoTest, SavedSettingsLoadBackUnchanged) {

@@ -43,19 +43,6 @@ class FilePlatform : private Streams, public posix::TerminalPlatform {
 
 const std::string kFile = "##+\n##+ A\na\n##-\n";
 
-TEST(TemplateFileTest, UnknownModulePathIsReportedAndLoadsNothing) {
-    FilePlatform platform;
-    TemplateList list;
-    list.Add(std::make_unique<TemplateNode>("stale"));
-    bool renewed = false;
-    EXPECT_FALSE(LoadTemplates(platform, list, PathStyle::Windows, [&] { renewed = true; }));
-    EXPECT_TRUE(list.Empty());
-    EXPECT_FALSE(renewed);
-    EXPECT_TRUE(platform.reads.empty());
-    EXPECT_EQ(platform.Recorded().messages, std::vector<std::string>{"Can't get DLL path."});
-    EXPECT_EQ(platform.WaitDepth(), 0);
-}
-
 std::string Joined(const std::vector<std::string>& paths) {
     std::string joined;
     for (const std::string& path : paths)
@@ -66,11 +53,12 @@ std::string Joined(const std::vector<std::string>& paths) {
 TEST(TemplateFileTest, FallsBackFromReleaseToDebugElseTellsTheFirstPath) {
     const struct Case {
         PathStyle style;
-        const char* module;
+        const char* module;   // nullptr: unknown
         const char* present;  // the one template file there is, if any
         const char* reads;    // the paths tried, in order
         const char* message;  // nullptr when a file was read
     } cases[] = {
+        {PathStyle::Windows, nullptr, nullptr, "", "Can't get DLL path."},
         {PathStyle::Windows, R"(C:\b\Release\Z.dll)", R"(C:\b\Release\Zentrel.txt)",
          R"(C:\b\Release\Zentrel.txt)", nullptr},
         {PathStyle::Windows, R"(C:\b\rELEASE\Z.dll)", R"(C:\b\Debug\Zentrel.txt)",
@@ -93,35 +81,26 @@ TEST(TemplateFileTest, FallsBackFromReleaseToDebugElseTellsTheFirstPath) {
         {PathStyle::Windows, "/opt/bin/zentrel", "Zentrel.txt", "Zentrel.txt", nullptr},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.module ? c.module : "no module path");
         FilePlatform platform;
-        platform.module = c.module;
+        if (c.module)
+            platform.module = c.module;
         if (c.present)
             platform.files[c.present] = kFile;
         TemplateList list;
         list.Add(std::make_unique<TemplateNode>("stale"));
-        int renewals = 0;
-        const bool read = LoadTemplates(platform, list, c.style, [&] { ++renewals; });
-        EXPECT_EQ(Joined(platform.reads), c.reads) << c.module;
-        EXPECT_EQ(read, c.message == nullptr) << c.module;
-        EXPECT_EQ(renewals, read ? 1 : 0) << c.module;
-        EXPECT_EQ(TreeText(list), read ? "'A' = \"a\\r\\n\"" : "") << c.module;
-        EXPECT_EQ(Joined(platform.Recorded().messages), c.message ? c.message : "") << c.module;
+        // Commands are renewed once the tree is read, still under the wait cursor.
+        std::string renewals;
+        const bool read = LoadTemplates(platform, list, c.style, [&] {
+            renewals += std::to_string(list.Size()) + "@" + std::to_string(platform.WaitDepth());
+        });
+        EXPECT_EQ(Joined(platform.reads), c.reads);
+        EXPECT_EQ(read, c.message == nullptr);
+        EXPECT_EQ(renewals, read ? "1@1" : "");
+        EXPECT_EQ(TreeText(list), read ? "'A' = \"a\\r\\n\"" : "");
+        EXPECT_EQ(Joined(platform.Recorded().messages), c.message ? c.message : "");
+        EXPECT_EQ(platform.WaitDepth(), 0);
     }
-}
-
-TEST(TemplateFileTest, RenewsCommandsUnderTheWaitCursorAfterTheTreeIsRead) {
-    FilePlatform platform;
-    platform.files["/t/Zentrel.txt"] = kFile;
-    TemplateList list;
-    int depth = -1;
-    std::size_t size = 0;
-    EXPECT_TRUE(LoadTemplateFile(platform, list, "/t/Zentrel.txt", PathStyle::Posix, [&] {
-        depth = platform.WaitDepth();
-        size = list.Size();
-    }));
-    EXPECT_EQ(depth, 1);
-    EXPECT_EQ(size, 1u);
-    EXPECT_EQ(platform.WaitDepth(), 0);
 }
 
 TEST(TemplateFileTest, ReadsAnExplicitFileFromDisk) {

@@ -6,6 +6,7 @@
 #include "templates/template_lookup.h"
 #include "templates/template_node.h"
 #include "templates/template_walk.h"
+#include "templates/tree_indent.h"
 
 namespace templates {
 namespace {
@@ -80,6 +81,18 @@ TEST(TemplateTreeTest, CommandNameDropsBlanksAndPunctuation) {
     };
     for (const auto& [name, commandName] : cases)
         EXPECT_EQ(CommandName(TemplateNode(name)), commandName) << name;
+}
+
+// A listing of a deeply nested file must not grow with the square of its depth.
+TEST(TemplateTreeTest, IndentationStopsAtSixteenLevelsAndThenShowsTheDepth) {
+    const std::string deepest(32, ' ');
+    const std::pair<std::size_t, std::string> cases[] = {{0, ""},
+                                                         {1, "  "},
+                                                         {16, deepest},
+                                                         {17, deepest + "(depth 17) "},
+                                                         {100000, deepest + "(depth 100000) "}};
+    for (const auto& [depth, indent] : cases)
+        EXPECT_EQ(TreeIndent(depth), indent) << depth;
 }
 
 }  // namespace
