@@ -10,12 +10,12 @@
 #include "host/add_in_app.h"
 #include "host/command_setup.h"
 #include "host/connect.h"
-#include "host/memory_registry.h"
-#include "host/registration.h"
 #include "ide_files.h"
 #include "posix/answer_queue.h"
 #include "posix/terminal_platform.h"
 #include "profile_options.h"
+#include "registration/memory_registry.h"
+#include "registration/registration.h"
 #include "workbench/workbench.h"
 
 extern char** environ;
@@ -37,7 +37,7 @@ std::optional<std::string> ReadWhole(const std::filesystem::path& path) {
     return bytes.str();
 }
 
-bool SaveRegistry(const host::MemoryRegistry& registry, const std::filesystem::path& path,
+bool SaveRegistry(const registration::MemoryRegistry& registry, const std::filesystem::path& path,
                   std::string& error) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
@@ -75,7 +75,7 @@ void RunAndWait(const std::string& program, const std::string& parameters) {
 struct Registration {
     std::unique_ptr<posix::FileProfileStore> profile;
     std::filesystem::path registryPath;
-    host::MemoryRegistry registry;
+    registration::MemoryRegistry registry;
     std::string script;
     std::string modulePath;
 };
@@ -114,10 +114,10 @@ int RunRegister(const RegistrationOptions& options, std::ostream& out, std::ostr
     std::optional<Registration> run = Prepare(options, errors);
     if (!run)
         return 2;
-    host::RegistrationServices services{run->registry};
+    registration::RegistrationServices services{run->registry};
     services.modulePath = run->modulePath;
     services.pathStyle = editor::PathStyle::Posix;
-    if (std::optional<std::string> error = host::RegisterServer(run->script, services)) {
+    if (std::optional<std::string> error = registration::RegisterServer(run->script, services)) {
         errors << "zentrel register: " << *error << '\n';
         return 1;
     }
@@ -147,7 +147,7 @@ int RunUnregister(const RegistrationOptions& options, std::ostream& out, std::os
         errors << "zentrel unregister: " << ideError << " (left as it is)\n";
     host::AddInApp addIn(platform, *run->profile, options.templates);
 
-    host::RegistrationServices services{run->registry};
+    registration::RegistrationServices services{run->registry};
     services.modulePath = run->modulePath;
     services.pathStyle = editor::PathStyle::Posix;
     services.startIde = [&](const std::string& progId) -> ide::Ref<ide::Environment> {
@@ -160,7 +160,7 @@ int RunUnregister(const RegistrationOptions& options, std::ostream& out, std::os
         host::RemoveCommands(addIn, environment);
     };
     services.runHidden = RunAndWait;
-    host::UnregisterServer(run->script, services);
+    registration::UnregisterServer(run->script, services);
 
     std::string error;
     if (!SaveRegistry(run->registry, run->registryPath, error)) {

@@ -46,8 +46,8 @@ std::optional<std::string> FirstUnknownCommand(const std::vector<Step>& steps,
                                                const templates::TemplateList& templates) {
     // The IDE matches command names without regard to case; a template by its exact name.
     std::unordered_set<std::string> table;
-    for (std::size_t row = 0; row < host::kCommandCount; ++row)
-        table.insert(Lower(host::kCommandTable[row].name));
+    for (const host::CommandDef& row : host::NamedCommands())
+        table.insert(Lower(row.name));
     std::unordered_set<std::string> templateNames;
     for (templates::TemplateWalk walk(templates); walk.Next();)
         templateNames.insert(templates::CommandName(walk.Node()));

@@ -9,7 +9,7 @@
 
 #include "Zentrel2.h"
 #include "host/command_setup.h"
-#include "host/registration.h"
+#include "registration/registration.h"
 #include "win32/ansi_text.h"
 #include "win32/application.h"
 #include "win32/com_ptr.h"
@@ -86,12 +86,13 @@ HRESULT RegisterServer() {
         const std::wstring modulePath = ModulePath();
         bool typeLibraryFailed = false;
         SystemRegistry registry;
-        host::RegistrationServices services{.registry = registry, .modulePath = Narrow(modulePath)};
+        registration::RegistrationServices services{.registry = registry,
+                                                    .modulePath = Narrow(modulePath)};
         services.registerTypeLibrary = [&] {
             typeLibraryFailed = !RegisterTypeLibrary(modulePath);
             return !typeLibraryFailed;
         };
-        if (host::RegisterServer(*script, services))
+        if (registration::RegisterServer(*script, services))
             result = typeLibraryFailed ? SELFREG_E_TYPELIB : SELFREG_E_CLASS;
     });
     return FAILED(guarded) ? guarded : result;
@@ -103,15 +104,15 @@ HRESULT UnregisterServer() {
     Guarded([&] {
         const std::optional<std::string_view> script = RegistrationScript();
         SystemRegistry registry;
-        host::RegistrationServices services{.registry = registry,
-                                            .modulePath = Narrow(ModulePath())};
+        registration::RegistrationServices services{.registry = registry,
+                                                    .modulePath = Narrow(ModulePath())};
         services.unregisterTypeLibrary = UnregisterTypeLibrary;
         services.startIde = StartIde;
         services.removeCommands = [](ide::Environment& environment) {
             host::RemoveCommands(Application(), environment);
         };
         services.runHidden = RunHidden;
-        host::UnregisterServer(script.value_or(std::string_view()), services);
+        registration::UnregisterServer(script.value_or(std::string_view()), services);
     });
     if (SUCCEEDED(initialised))
         CoUninitialize();

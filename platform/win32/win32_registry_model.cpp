@@ -27,7 +27,7 @@ class Key {
     HKEY key_ = nullptr;
 };
 
-bool Open(host::RegistryRoot root, std::string_view path, REGSAM access, Key& key) {
+bool Open(registration::RegistryRoot root, std::string_view path, REGSAM access, Key& key) {
     return RegOpenKeyExW(RootKey(root), Widen(path).c_str(), 0, access, key.Receive()) ==
            ERROR_SUCCESS;
 }
@@ -55,37 +55,38 @@ std::vector<std::string> Names(Enumerate enumerate) {
 
 }  // namespace
 
-HKEY RootKey(host::RegistryRoot root) {
+HKEY RootKey(registration::RegistryRoot root) {
     switch (root) {
-        case host::RegistryRoot::ClassesRoot:
+        case registration::RegistryRoot::ClassesRoot:
             return HKEY_CLASSES_ROOT;
-        case host::RegistryRoot::LocalMachine:
+        case registration::RegistryRoot::LocalMachine:
             return HKEY_LOCAL_MACHINE;
-        case host::RegistryRoot::CurrentUser:
+        case registration::RegistryRoot::CurrentUser:
             break;
     }
     return HKEY_CURRENT_USER;
 }
 
-bool SystemRegistry::KeyExists(host::RegistryRoot root, std::string_view path) {
+bool SystemRegistry::KeyExists(registration::RegistryRoot root, std::string_view path) {
     Key key;
     return Open(root, path, KEY_READ, key);
 }
 
-bool SystemRegistry::CreateKey(host::RegistryRoot root, std::string_view path) {
+bool SystemRegistry::CreateKey(registration::RegistryRoot root, std::string_view path) {
     Key key;
     return RegCreateKeyExW(RootKey(root), Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                            KEY_WRITE, nullptr, key.Receive(), nullptr) == ERROR_SUCCESS;
 }
 
-bool SystemRegistry::DeleteTree(host::RegistryRoot root, std::string_view path) {
+bool SystemRegistry::DeleteTree(registration::RegistryRoot root, std::string_view path) {
     if (path.empty())
         return false;
     const LONG status = SHDeleteKeyW(RootKey(root), Widen(path).c_str());
     return status == ERROR_SUCCESS || !KeyExists(root, path);
 }
 
-std::vector<std::string> SystemRegistry::SubKeys(host::RegistryRoot root, std::string_view path) {
+std::vector<std::string> SystemRegistry::SubKeys(registration::RegistryRoot root,
+                                                 std::string_view path) {
     Key key;
     if (!Open(root, path, KEY_READ, key))
         return {};
@@ -94,8 +95,8 @@ std::vector<std::string> SystemRegistry::SubKeys(host::RegistryRoot root, std::s
     });
 }
 
-bool SystemRegistry::SetValue(host::RegistryRoot root, std::string_view path, std::string_view name,
-                              const host::RegistryValue& value) {
+bool SystemRegistry::SetValue(registration::RegistryRoot root, std::string_view path,
+                              std::string_view name, const registration::RegistryValue& value) {
     Key key;
     if (!Open(root, path, KEY_SET_VALUE, key))
         return false;
@@ -114,9 +115,9 @@ bool SystemRegistry::SetValue(host::RegistryRoot root, std::string_view path, st
     return status == ERROR_SUCCESS;
 }
 
-std::optional<host::RegistryValue> SystemRegistry::GetValue(host::RegistryRoot root,
-                                                            std::string_view path,
-                                                            std::string_view name) {
+std::optional<registration::RegistryValue> SystemRegistry::GetValue(registration::RegistryRoot root,
+                                                                    std::string_view path,
+                                                                    std::string_view name) {
     Key key;
     if (!Open(root, path, KEY_QUERY_VALUE, key))
         return std::nullopt;
@@ -133,7 +134,7 @@ std::optional<host::RegistryValue> SystemRegistry::GetValue(host::RegistryRoot r
                              reinterpret_cast<BYTE*>(&number), &size) != ERROR_SUCCESS ||
             type != REG_DWORD)
             return std::nullopt;
-        return host::RegistryValue(static_cast<std::uint32_t>(number));
+        return registration::RegistryValue(static_cast<std::uint32_t>(number));
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ)
         return std::nullopt;
@@ -146,10 +147,10 @@ std::optional<host::RegistryValue> SystemRegistry::GetValue(host::RegistryRoot r
     text.resize(size / sizeof(wchar_t));
     while (!text.empty() && text.back() == L'\0')
         text.pop_back();
-    return host::RegistryValue(Narrow(text));
+    return registration::RegistryValue(Narrow(text));
 }
 
-bool SystemRegistry::DeleteValue(host::RegistryRoot root, std::string_view path,
+bool SystemRegistry::DeleteValue(registration::RegistryRoot root, std::string_view path,
                                  std::string_view name) {
     Key key;
     if (!Open(root, path, KEY_SET_VALUE | KEY_QUERY_VALUE, key))
@@ -158,7 +159,7 @@ bool SystemRegistry::DeleteValue(host::RegistryRoot root, std::string_view path,
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
-std::vector<std::string> SystemRegistry::ValueNames(host::RegistryRoot root,
+std::vector<std::string> SystemRegistry::ValueNames(registration::RegistryRoot root,
                                                     std::string_view path) {
     Key key;
     if (!Open(root, path, KEY_QUERY_VALUE, key))

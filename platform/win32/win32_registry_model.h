@@ -4,25 +4,28 @@
 
 #include "win32/win_api.h"
 
-#include "host/registry_model.h"
+#include "registration/registry_model.h"
 
 namespace win32 {
 
-class SystemRegistry final : public host::RegistryModel {
+class SystemRegistry final : public registration::RegistryModel {
   public:
-    bool KeyExists(host::RegistryRoot root, std::string_view path) override;
-    bool CreateKey(host::RegistryRoot root, std::string_view path) override;
-    bool DeleteTree(host::RegistryRoot root, std::string_view path) override;
-    std::vector<std::string> SubKeys(host::RegistryRoot root, std::string_view path) override;
-    bool SetValue(host::RegistryRoot root, std::string_view path, std::string_view name,
-                  const host::RegistryValue& value) override;
-    std::optional<host::RegistryValue> GetValue(host::RegistryRoot root, std::string_view path,
-                                                std::string_view name) override;
-    bool DeleteValue(host::RegistryRoot root, std::string_view path,
+    bool KeyExists(registration::RegistryRoot root, std::string_view path) override;
+    bool CreateKey(registration::RegistryRoot root, std::string_view path) override;
+    bool DeleteTree(registration::RegistryRoot root, std::string_view path) override;
+    std::vector<std::string> SubKeys(registration::RegistryRoot root,
+                                     std::string_view path) override;
+    bool SetValue(registration::RegistryRoot root, std::string_view path, std::string_view name,
+                  const registration::RegistryValue& value) override;
+    std::optional<registration::RegistryValue> GetValue(registration::RegistryRoot root,
+                                                        std::string_view path,
+                                                        std::string_view name) override;
+    bool DeleteValue(registration::RegistryRoot root, std::string_view path,
                      std::string_view name) override;
-    std::vector<std::string> ValueNames(host::RegistryRoot root, std::string_view path) override;
+    std::vector<std::string> ValueNames(registration::RegistryRoot root,
+                                        std::string_view path) override;
 };
 
-HKEY RootKey(host::RegistryRoot root);
+HKEY RootKey(registration::RegistryRoot root);
 
 }  // namespace win32

@@ -1,7 +1,8 @@
 // The add-in's one application object: lives from library load to unload.
 #pragma once
 
-#include <memory>
+#include <optional>
+#include <string>
 
 #include "editor/editor_document.h"
 #include "editor/ide.h"
@@ -11,10 +12,6 @@
 #include "sys/platform.h"
 
 #include "templates/template_node.h"
-
-namespace analysis {
-class MemberList;
-}
 
 namespace host {
 
@@ -53,10 +50,6 @@ class AddInApp {
     Connect* Connection() const { return connect_; }
     void SetConnection(Connect* connect) { connect_ = connect; }
 
-    const std::shared_ptr<analysis::MemberList>& CopiedMembers() const { return copiedMembers_; }
-    void SetCopiedMembers(std::shared_ptr<analysis::MemberList> members) {
-        copiedMembers_ = std::move(members);
-    }
     templates::TemplateList& Templates() { return templates_; }
 
     // The setup's failure message is shown once per library load.
@@ -66,8 +59,8 @@ class AddInApp {
   private:
     sys::Platform& platform_;
     bool failedShown_ = false;
-    // Owned in this order; later features fill the member store and the template tree.
-    std::shared_ptr<analysis::MemberList> copiedMembers_;
+    // Owned in this order. The member store, what the last Copy Members produced, comes first
+    // once Copy Members is built.
     templates::TemplateList templates_;
     std::optional<std::string> templatePath_;
     ide::Ref<ide::Environment> environment_;

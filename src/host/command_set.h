@@ -4,7 +4,6 @@
 #include <string>
 
 #include "commands/command_context.h"
-#include "editor/ide.h"
 
 namespace host {
 
@@ -14,43 +13,18 @@ class CommandSet {
   public:
     explicit CommandSet(AddInApp& app) : app_(app) {}
 
-    // True for every known command number, after running it.
+    // True for every number of the command table, after running its command.
     bool Dispatch(int number);
-
     void ShowAddInMenu();
-    void ShowCodeMenu();
     bool RunTemplateCommand(const std::string& name);
 
-    void FriendFile();
-    void FriendMember();
-    void Browse();
-    void CopyMembers();
-    void PasteMembers();
-    void Commentize();
-    void Reverse();
-    void Step(bool up, bool extend);
-    void AddBreakpoints();
-    void FileProperties();
-    void ToggleReadOnly();
-    void CopyFilename();
-    void CopyFile();
-    void OpenFolder();
-    void Clean();
-    void Options();
-    void Help();
-    void About();
-
-    const ide::Ref<ide::Environment>& Environment() const { return environment_; }
-    void SetEnvironment(ide::Ref<ide::Environment> environment) {
-        environment_ = std::move(environment);
-    }
     AddInApp& App() { return app_; }
 
   private:
+    // The IDE the application is connected to, with the application's services and settings.
     commands::CommandContext Context();
 
     AddInApp& app_;
-    ide::Ref<ide::Environment> environment_;
 };
 
 }  // namespace host

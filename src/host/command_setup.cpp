@@ -101,8 +101,7 @@ void CreateCommands(AddInApp& app, ide::Environment& environment, ide::AddIn* ad
     ide::Ref<ide::Command> codeMenu;
     if (mode == SetupMode::Create) {
         bool retried = false;
-        for (std::size_t row = 0; row < kCommandCount; ++row) {
-            const CommandDef& def = kCommandTable[row];
+        for (const CommandDef& def : NamedCommands()) {
             ide::Ref<ide::Command> command =
                 commands->AddNamedCommand(addIn, def.name, def.buttonText, def.description, true, 0,
                                           ide::kCommandStatusSupportedEnabled);

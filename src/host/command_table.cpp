@@ -1,58 +1,180 @@
 #include "host/command_table.h"
 
+#include "commands/navigate/friend_file.h"
+#include "commands/navigate/step.h"
+#include "editor/extension_list.h"
+#include "host/add_in_menu.h"
+
 namespace host {
 
-const std::array<CommandDef, kCommandCount + 1> kCommandTable{{
-    {kMenu, "Menu", "Zentrel Menu", "Open Zentrel Menu", u"Global::ctrl+q"},
-    {kCodeMenu, "CodeMenu", "Zentrel Code Menu", "Open Zentrel Code Template Menu",
-     u"Global::ctrl+0"},
-    {kFriendFile, "FriendFile", "Friend File", "Open Friend File", u"Text Editor::ctrl+1"},
-    {kFriendMember, "FriendMember", "Friend Member", "Find Friend Member", u"Text Editor::ctrl+2"},
-    {kBrowse, "Browse", "Browse", "Browse Members and Files", u"Global::ctrl+4"},
-    {kCopyMembers, "CopyMembers", "Copy Members", "Copy Members", u"Text Editor::ctrl+5"},
-    {kPasteMembers, "PasteMembers", "Paste Members", "Paste Members", u"Text Editor::ctrl+6"},
-    {kCommentize, "Commentize", "(Un)Commentize", "(Un)Commentize Code", u"Text Editor::ctrl+7"},
-    {kReverse, "Reverse", "Reverse", "Reverse Code Statement(s)", u"Text Editor::ctrl+8"},
-    {kStepUp, "StepUp", "Step Up", "Step Up To Previous Body", u"Text Editor::ctrl+PgUp"},
-    {kStepDown, "StepDown", "Step Down", "Step Down To Next Body", u"Text Editor::ctrl+PgDn"},
-    {kStepUpSelect, "StepUpSelect", "Step Up Select", "Extend Selection Up To Previous Body",
-     u"Text Editor::ctrl+shift+PgUp"},
-    {kStepDownSelect, "StepDownSelect", "Step Down Select", "Extend Selection Down To Next Body",
-     u"Text Editor::ctrl+shift+PgDn"},
-    {0, nullptr, nullptr, nullptr, nullptr},
-}};
+namespace {
 
-ui::PopupMenu LoadAddInMenu() {
-    using ui::MenuItem;
-    MenuItem title = MenuItem::Command(kMenuTitle, "Zentrel Add-In\tCTRL-Q");
-    title.enabled = false;
-    title.isDefault = true;
-    return ui::PopupMenu({
-        title,
-        MenuItem::Separator(),
-        MenuItem::Command(kFriendFile, "Friend File\tCTRL+1"),
-        MenuItem::Command(kFriendMember, "Friend &Member\tCTRL+2"),
-        MenuItem::Command(kBrowse, "&Browse...\tCTRL+4"),
-        MenuItem::Command(kCopyMembers, "&Copy Members\tCTRL+5"),
-        MenuItem::Command(kPasteMembers, "&Paste Members\tCTRL+6"),
-        MenuItem::Command(kCommentize, "(Un) Commenti&ze\tCTRL+7"),
-        MenuItem::Command(kReverse, "&Reverse\tCTRL+8"),
-        MenuItem::Command(kStepUp, "Step &Up\tCTRL+PageUp"),
-        MenuItem::Command(kStepDown, "Step &Down\tCTRL+PageDown"),
-        MenuItem::Command(kAddBreakpoints, "Add Brea&kpoints"),
-        MenuItem::Separator(),
-        MenuItem::Command(kFileProperties, "Fil&e Properties"),
-        MenuItem::Command(kToggleReadOnly, "&Toggle File Read-only"),
-        MenuItem::Command(kCopyFilename, "Cop&y Filename"),
-        MenuItem::Command(kCopyFile, "Copy F&ile"),
-        MenuItem::Command(kOpenFolder, "Ope&n Folder"),
-        MenuItem::Separator(),
-        MenuItem::Command(kClean, "Clean..."),
-        MenuItem::Separator(),
-        MenuItem::Command(kOptions, "&Options"),
-        MenuItem::Command(kHelp, "&Help"),
-        MenuItem::Command(kAbout, "&About"),
-    });
+using commands::CommandContext;
+using enum MenuCondition;
+
+void StepUp(const CommandContext& context) {
+    commands::navigate::Step(context, true, false);
+}
+void StepDown(const CommandContext& context) {
+    commands::navigate::Step(context, false, false);
+}
+void StepUpSelect(const CommandContext& context) {
+    commands::navigate::Step(context, true, true);
+}
+void StepDownSelect(const CommandContext& context) {
+    commands::navigate::Step(context, false, true);
+}
+
+constexpr CommandDef kRows[] = {
+    {.number = kNoCommand},
+    {.number = kMenu,
+     .name = "Menu",
+     .buttonText = "Zentrel Menu",
+     .description = "Open Zentrel Menu",
+     .binding = u"Global::ctrl+q",
+     .run = ShowAddInMenu},
+    {.number = kCodeMenu,
+     .name = "CodeMenu",
+     .buttonText = "Zentrel Code Menu",
+     .description = "Open Zentrel Code Template Menu",
+     .binding = u"Global::ctrl+0"},
+    {.number = kMenuTitle, .menuText = "Zentrel Add-In\tCTRL-Q"},
+    {.number = 32769,
+     .name = "FriendFile",
+     .buttonText = "Friend File",
+     .description = "Open Friend File",
+     .binding = u"Text Editor::ctrl+1",
+     .menuText = "Friend File\tCTRL+1",
+     .menuSeparatorBefore = true,
+     .enabledWhen = CppDocument,
+     .run = commands::navigate::FriendFile},
+    {.number = 32772,
+     .name = "FriendMember",
+     .buttonText = "Friend Member",
+     .description = "Find Friend Member",
+     .binding = u"Text Editor::ctrl+2",
+     .menuText = "Friend &Member\tCTRL+2",
+     .enabledWhen = CppDocument},
+    {.number = 32774,
+     .name = "Browse",
+     .buttonText = "Browse",
+     .description = "Browse Members and Files",
+     .binding = u"Global::ctrl+4",
+     .menuText = "&Browse...\tCTRL+4",
+     .enabledWhen = ProjectsOrTextDocument},
+    {.number = 32776,
+     .name = "CopyMembers",
+     .buttonText = "Copy Members",
+     .description = "Copy Members",
+     .binding = u"Text Editor::ctrl+5",
+     .menuText = "&Copy Members\tCTRL+5",
+     .enabledWhen = CppDocument},
+    {.number = 32778,
+     .name = "PasteMembers",
+     .buttonText = "Paste Members",
+     .description = "Paste Members",
+     .binding = u"Text Editor::ctrl+6",
+     .menuText = "&Paste Members\tCTRL+6",
+     .enabledWhen = CppDocument},
+    {.number = 32780,
+     .name = "Commentize",
+     .buttonText = "(Un)Commentize",
+     .description = "(Un)Commentize Code",
+     .binding = u"Text Editor::ctrl+7",
+     .menuText = "(Un) Commenti&ze\tCTRL+7",
+     .enabledWhen = TextDocument},
+    {.number = 32782,
+     .name = "Reverse",
+     .buttonText = "Reverse",
+     .description = "Reverse Code Statement(s)",
+     .binding = u"Text Editor::ctrl+8",
+     .menuText = "&Reverse\tCTRL+8",
+     .enabledWhen = CppDocument},
+    {.number = 32784,
+     .name = "StepUp",
+     .buttonText = "Step Up",
+     .description = "Step Up To Previous Body",
+     .binding = u"Text Editor::ctrl+PgUp",
+     .menuText = "Step &Up\tCTRL+PageUp",
+     .enabledWhen = TextDocument,
+     .run = StepUp},
+    {.number = 32786,
+     .name = "StepDown",
+     .buttonText = "Step Down",
+     .description = "Step Down To Next Body",
+     .binding = u"Text Editor::ctrl+PgDn",
+     .menuText = "Step &Down\tCTRL+PageDown",
+     .enabledWhen = TextDocument,
+     .run = StepDown},
+    {.number = 65003,
+     .name = "StepUpSelect",
+     .buttonText = "Step Up Select",
+     .description = "Extend Selection Up To Previous Body",
+     .binding = u"Text Editor::ctrl+shift+PgUp",
+     .run = StepUpSelect},
+    {.number = 65004,
+     .name = "StepDownSelect",
+     .buttonText = "Step Down Select",
+     .description = "Extend Selection Down To Next Body",
+     .binding = u"Text Editor::ctrl+shift+PgDn",
+     .run = StepDownSelect},
+    {.number = 32802, .menuText = "Add Brea&kpoints", .enabledWhen = CppSourceFile},
+    {.number = 32792,
+     .menuText = "Fil&e Properties",
+     .menuSeparatorBefore = true,
+     .enabledWhen = TextDocument},
+    {.number = 32794, .menuText = "&Toggle File Read-only", .enabledWhen = TextDocument},
+    {.number = 32796, .menuText = "Cop&y Filename", .enabledWhen = TextDocument},
+    {.number = 32798, .menuText = "Copy F&ile", .enabledWhen = TextDocument},
+    {.number = 32800, .menuText = "Ope&n Folder", .enabledWhen = TextDocument},
+    {.number = 32790, .menuText = "Clean...", .menuSeparatorBefore = true},
+    {.number = 32804, .menuText = "&Options", .menuSeparatorBefore = true},
+    {.number = 32806, .menuText = "&Help"},
+    {.number = 32808, .menuText = "&About"},
+};
+
+constexpr bool NumbersDistinct() {
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kRows); ++j) {
+            if (kRows[i].number == kRows[j].number)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(NumbersDistinct(), "two rows with one number");
+
+constexpr std::size_t NamedRows() {
+    std::size_t count = 0;
+    for (const CommandDef& row : kRows)
+        count += row.name != nullptr;
+    return count;
+}
+static_assert(NamedRows() == kCommandCount);
+
+}  // namespace
+
+const std::span<const CommandDef> kCommandTable(kRows);
+
+const CommandDef* FindCommand(int number) {
+    for (const CommandDef& row : kCommandTable) {
+        if (row.number == number)
+            return &row;
+    }
+    return nullptr;
+}
+
+const CommandDef* FindNamedCommand(std::string_view fullName) {
+    if (fullName.size() < kCommandPrefix.size() ||
+        !editor::EqualsIgnoreCase(fullName.substr(0, kCommandPrefix.size()), kCommandPrefix)) {
+        return nullptr;
+    }
+    const std::string_view name = fullName.substr(kCommandPrefix.size());
+    for (const CommandDef& row : NamedCommands()) {
+        if (editor::EqualsIgnoreCase(name, row.name))
+            return &row;
+    }
+    return nullptr;
 }
 
 }  // namespace host

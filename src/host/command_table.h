@@ -1,60 +1,68 @@
-// Command numbers, the IDE commands the add-in registers, and its popup menu.
+// Every command the add-in knows, one row each: what the IDE, the popup menu and the
+// dispatcher need of it.
 #pragma once
 
-#include <array>
+#include <cstddef>
+#include <ranges>
+#include <span>
 #include <string_view>
 
-#include "sys/popup_menu.h"
+#include "commands/command_context.h"
 
 namespace host {
 
-enum CommandNumber : int {
-    kNoCommand = 0,
-    kFriendFile = 32769,
-    kMenuTitle = 32770,
-    kFriendMember = 32772,
-    kBrowse = 32774,
-    kCopyMembers = 32776,
-    kPasteMembers = 32778,
-    kCommentize = 32780,
-    kReverse = 32782,
-    kStepUp = 32784,
-    kStepDown = 32786,
-    kClean = 32790,
-    kFileProperties = 32792,
-    kToggleReadOnly = 32794,
-    kCopyFilename = 32796,
-    kCopyFile = 32798,
-    kOpenFolder = 32800,
-    kAddBreakpoints = 32802,
-    kOptions = 32804,
-    kHelp = 32806,
-    kAbout = 32808,
-    kMenu = 65001,
-    kCodeMenu = 65002,
-    kStepUpSelect = 65003,
-    kStepDownSelect = 65004,
+// Numbers the code itself refers to; every other number lives only in its row.
+inline constexpr int kNoCommand = 0;  // the popup menu dismissed
+inline constexpr int kMenuTitle = 32770;
+inline constexpr int kMenu = 65001;
+inline constexpr int kCodeMenu = 65002;
+
+// When the popup menu enables a command.
+enum class MenuCondition {
+    Always,
+    CppDocument,             // a C, C++ or IDL document is active
+    TextDocument,            // a text document is active
+    ProjectsOrTextDocument,  // the solution has a project, or a text document is active
+    CppSourceFile,           // a C/C++ document whose extension is a source extension
 };
+
+// Runs a command. A row without one is a command not built yet: it runs nothing.
+using CommandHandler = void (*)(const commands::CommandContext&);
 
 struct CommandDef {
-    int number;
-    const char* name;
-    const char* buttonText;
-    const char* description;
-    const char16_t* binding;  // scope "::" keys
+    int number = 0;
+    // The IDE knows the command as kCommandPrefix + name; none for the menu-only commands.
+    const char* name = nullptr;
+    const char* buttonText = nullptr;
+    const char* description = nullptr;  // the tooltip
+    const char16_t* binding = nullptr;  // scope "::" keys
+    // The popup menu lists the rows with a text, in table order.
+    const char* menuText = nullptr;
+    bool menuSeparatorBefore = false;
+    MenuCondition enabledWhen = MenuCondition::Always;
+    CommandHandler run = nullptr;
 };
 
+// The rows in order: the named ones in the order the IDE creates them and Exec searches them,
+// the ones with a menu text in the popup menu's order.
+extern const std::span<const CommandDef> kCommandTable;
+// How many rows have a name.
 inline constexpr std::size_t kCommandCount = 13;
 
-// The commands in creation order, followed by the all-zero row that ends the table.
-extern const std::array<CommandDef, kCommandCount + 1> kCommandTable;
+// The rows the IDE knows by name, in creation order.
+inline auto NamedCommands() {
+    return kCommandTable |
+           std::views::filter([](const CommandDef& row) { return row.name != nullptr; });
+}
+
+// The row with this number; none for a number no command has.
+const CommandDef* FindCommand(int number);
+// The row the IDE's full command name (kCommandPrefix + name, any case) names; none else.
+const CommandDef* FindNamedCommand(std::string_view fullName);
 
 // The IDE knows every command as this prefix followed by its name.
 inline constexpr std::string_view kCommandPrefix = "Zentrel2.";
 // Template commands: the prefix followed by this and the template's command name.
 inline constexpr std::string_view kTemplateCommandPrefix = "Zentrel2.CodeTempl_";
-
-// The add-in's popup menu as its resource lays it out, every item enabled.
-ui::PopupMenu LoadAddInMenu();
 
 }  // namespace host

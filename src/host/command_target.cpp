@@ -16,13 +16,9 @@ bool Exec(CommandSet& commands, const std::string& name, long executeOption) {
         commands.RunTemplateCommand(name.substr(prefix.size()));
     }
 
-    for (std::size_t row = 0; row < kCommandCount; ++row) {
-        const CommandDef& def = kCommandTable[row];
-        const std::string fullName = std::string(kCommandPrefix) + def.name;
-        if (editor::EqualsIgnoreCase(name, fullName)) {
-            commands.Dispatch(def.number);
-            return true;
-        }
+    if (const CommandDef* row = FindNamedCommand(name)) {
+        commands.Dispatch(row->number);
+        return true;
     }
     return false;
 }

@@ -11,42 +11,45 @@ Connect::~Connect() {
         OnDisconnection();
 }
 
+bool Connect::Connected() const {
+    return app_.Connection() == this && app_.Environment() != nullptr;
+}
+
 void Connect::OnConnection(ide::Ref<ide::Environment> application, ide::Ref<ide::AddIn> addIn) {
-    if (environment_)
+    if (Connected())
         return;
     // Without the IDE's root object nothing later can work: stay unconnected.
     if (!application)
         return;
-    environment_ = std::move(application);
+    ide::Environment& environment = *application;
     addIn_ = std::move(addIn);
-    commands_.SetEnvironment(environment_);
-    app_.SetEnvironment(environment_);
+    app_.SetEnvironment(std::move(application));
     app_.SetConnection(this);
 
     std::string marker = kDefaultSetupMarker;
-    if (std::string version = environment_->Version(); !version.empty())
+    if (std::string version = environment.Version(); !version.empty())
         marker = version;
 
     int setUp = 0;
     const bool present = app_.Registry().ReadInt(kSetupSection, marker, setUp);
     if (!(present && setUp == 1 && IsSetUp())) {
-        CreateCommands(app_, *environment_, addIn_.get(), SetupMode::Create);
+        CreateCommands(app_, environment, addIn_.get(), SetupMode::Create);
     }
     app_.Registry().WriteInt(kSetupSection, marker, 1);
 }
 
 void Connect::OnDisconnection() {
-    environment_.reset();
-    commands_.SetEnvironment(nullptr);
+    if (app_.Connection() != this)
+        return;
     app_.SetEnvironment(nullptr);
-    if (app_.Connection() == this)
-        app_.SetConnection(nullptr);
+    app_.SetConnection(nullptr);
 }
 
 bool Connect::IsSetUp() {
-    if (!environment_)
+    if (!Connected())
         return false;
-    ide::Ref<ide::Commands> commands = environment_->GetCommands();
+    ide::Environment& environment = *app_.Environment();
+    ide::Ref<ide::Commands> commands = environment.GetCommands();
     if (!commands)
         return false;
     bool found = false;
@@ -58,7 +61,7 @@ bool Connect::IsSetUp() {
     if (!found)
         return false;
 
-    ide::Ref<ide::CommandBars> bars = environment_->GetCommandBars();
+    ide::Ref<ide::CommandBars> bars = environment.GetCommandBars();
     if (!bars)
         return false;
     // The newer generation, when it answers, has the last word.
@@ -72,8 +75,8 @@ bool Connect::IsSetUp() {
 }
 
 void Connect::ResetCommands() {
-    if (environment_)
-        CreateCommands(app_, *environment_, addIn_.get(), SetupMode::Create);
+    if (Connected())
+        CreateCommands(app_, *app_.Environment(), addIn_.get(), SetupMode::Create);
 }
 
 }  // namespace host

@@ -31,13 +31,13 @@ class Connect {
     // Sets the commands up again, as on a first start.
     void ResetCommands();
 
-    bool Connected() const { return environment_ != nullptr; }
+    // The application holds the IDE of the one connected add-in object.
+    bool Connected() const;
     CommandSet& Commands() { return commands_; }
     const ide::Ref<ide::AddIn>& AddInInstance() const { return addIn_; }
 
   private:
     AddInApp& app_;
-    ide::Ref<ide::Environment> environment_;
     ide::Ref<ide::AddIn> addIn_;
     CommandSet commands_;
 };

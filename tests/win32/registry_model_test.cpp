@@ -8,8 +8,8 @@
 namespace win32 {
 namespace {
 
-using host::RegistryRoot;
-using host::RegistryValue;
+using registration::RegistryRoot;
+using registration::RegistryValue;
 
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
 constexpr const char* kScratch = "Software\\ZentrelTests";

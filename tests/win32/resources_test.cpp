@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "host/command_table.h"
+#include "host/add_in_menu.h"
 #include "sys/popup_menu.h"
 #include "test_support.h"
 #include "win32/ansi_text.h"

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "host/command_table.h"
+#include "host/add_in_menu.h"
 #include "win32/module_handle.h"
 #include "win32/win32_platform.h"
 
