@@ -181,6 +181,15 @@ std::string CompareJson(const Json& expected, const Json& actual, const fs::path
             else
                 out += CompareJson(value, actual[key], work, where + "/" + key);
         }
+        // Every key given: their order is part of what is expected.
+        const auto keys = [](const Json& object) {
+            std::vector<std::string> names;
+            for (const auto& [key, value] : object.items())
+                names.push_back(key);
+            return names;
+        };
+        if (out.empty() && expected.size() == actual.size() && keys(expected) != keys(actual))
+            out += (where.empty() ? "/" : where) + ": keys in another order\n";
     } else if (expected.is_array() && actual.is_array() && expected.size() == actual.size()) {
         for (std::size_t i = 0; i < expected.size(); ++i)
             out += CompareJson(expected[i], actual[i], work, where + "/" + std::to_string(i));
