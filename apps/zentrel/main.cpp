@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "friend_command.h"
+#include "out_of_memory.h"
 #include "registration_command.h"
 #include "run_command.h"
 #include "templates_command.h"
@@ -97,16 +98,25 @@ int main(int argc, char** argv) {
         const int status = zentrel.exit(error);
         return status == 0 ? 0 : app::kExitUsage;
     }
-    if (runCommand->parsed())
-        return app::RunSteps(run, std::cout, std::cerr);
-    if (friendCommand->parsed()) {
-        return app::RunFriend(friendFile, friendProfile, std::cout, std::cerr);
+    try {
+        if (runCommand->parsed())
+            return app::RunSteps(run, std::cout, std::cerr);
+        if (friendCommand->parsed()) {
+            return app::RunFriend(friendFile, friendProfile, std::cout, std::cerr);
+        }
+        if (templatesCommand->parsed())
+            return app::RunTemplates(templatesFile, std::cout, std::cerr);
+        if (registerCommand->parsed())
+            return app::RunRegister(registration, std::cout, std::cerr);
+        if (unregisterCommand->parsed())
+            return app::RunUnregister(registration, std::cout, std::cerr);
+    } catch (const std::bad_alloc& error) {
+        // An input too large for memory: a message and a failure, never an abort.
+        std::cerr << "zentrel: "
+                  << (dynamic_cast<const app::OutOfMemory*>(&error) ? error.what()
+                                                                    : "not enough memory")
+                  << '\n';
+        return app::kExitWriteFailed;
     }
-    if (templatesCommand->parsed())
-        return app::RunTemplates(templatesFile, std::cout, std::cerr);
-    if (registerCommand->parsed())
-        return app::RunRegister(registration, std::cout, std::cerr);
-    if (unregisterCommand->parsed())
-        return app::RunUnregister(registration, std::cout, std::cerr);
     return app::kExitUsage;
 }

@@ -11,11 +11,16 @@
 #include "host/command_setup.h"
 #include "host/connect.h"
 #include "ide_files.h"
+#include "ide_session.h"
+#include "out_of_memory.h"
 #include "posix/answer_queue.h"
+#include "posix/file_replace.h"
 #include "posix/terminal_platform.h"
 #include "profile_options.h"
 #include "registration/memory_registry.h"
 #include "registration/registration.h"
+#include "run_command.h"
+#include "workbench/file_io.h"
 #include "workbench/workbench.h"
 
 extern char** environ;
@@ -28,33 +33,13 @@ constexpr const char* kScriptName = "Zentrel2.rgs";
 // The built-in IDE answers its versioned ProgID and the version-independent one.
 constexpr const char* kIdeProgIdStem = "VisualStudio.DTE";
 
-std::optional<std::string> ReadWhole(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 bool SaveRegistry(const registration::MemoryRegistry& registry, const std::filesystem::path& path,
                   std::string& error) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        registry.Save(out);
-        out.flush();
-        if (!out) {
-            error = "cannot write " + temporary.string();
-            return false;
-        }
-    }
-    std::error_code code;
-    std::filesystem::rename(temporary, path, code);
-    if (code) {
-        error = "cannot replace " + path.string() + ": " + code.message();
-        std::filesystem::remove(temporary, code);
+    std::ostringstream text;
+    registry.Save(text);
+    std::string reason;
+    if (!posix::ReplaceFile(path, text.str(), reason, posix::Parents::kCreate)) {
+        error = "cannot write " + path.string() + ": " + reason;
         return false;
     }
     return true;
@@ -74,15 +59,20 @@ void RunAndWait(const std::string& program, const std::string& parameters) {
 // Everything one registration run works on.
 struct Registration {
     std::unique_ptr<posix::FileProfileStore> profile;
+    std::optional<IdeSession> session;
     std::filesystem::path registryPath;
     registration::MemoryRegistry registry;
     std::string script;
     std::string modulePath;
 };
 
-std::optional<Registration> Prepare(const RegistrationOptions& options, std::ostream& errors) {
+// Nothing, with the reason on `errors` and `status` set, when the run cannot go ahead.
+std::optional<Registration> Prepare(const RegistrationOptions& options, std::ostream& errors,
+                                    int& status) {
+    status = kExitUsage;
     Registration run;
-    run.profile = OpenProfile(options.profile, errors);
+    run.profile = Loading(options.profile.value_or("the profile"),
+                          [&] { return OpenProfile(options.profile, errors); });
     if (!run.profile)
         return std::nullopt;
     std::error_code code;
@@ -90,20 +80,29 @@ std::optional<Registration> Prepare(const RegistrationOptions& options, std::ost
     const std::filesystem::path scriptPath =
         options.script ? std::filesystem::path(*options.script)
                        : std::filesystem::path(run.modulePath).parent_path() / kScriptName;
-    std::optional<std::string> script = ReadWhole(scriptPath);
-    if (!script) {
-        errors << "zentrel: cannot read the registration script " << scriptPath.string() << '\n';
+    std::string reason;
+    if (!Loading(scriptPath.string(), [&] {
+            return workbench::ReadFileBytes(scriptPath.string(), run.script, reason);
+        })) {
+        errors << "zentrel: cannot read the registration script " << scriptPath.string() << ": "
+               << reason << '\n';
         return std::nullopt;
     }
-    run.script = std::move(*script);
+    status = kExitWriteFailed;
+    run.session = IdeSession::Start(run.profile->Path(), errors);
+    if (!run.session)
+        return std::nullopt;
+    run.profile->Reload();
+    status = kExitUsage;
     run.registryPath = RegistryPath(run.profile->Path());
-    if (std::ifstream in{run.registryPath, std::ios::binary}) {
-        std::string error;
-        if (!run.registry.Load(in, error)) {
-            errors << "zentrel: " << run.registryPath.string() << ": " << error
-                   << " (left as it is)\n";
-            return std::nullopt;
-        }
+    const bool loaded = Loading(run.registryPath.string(), [&] {
+        std::ifstream in{run.registryPath, std::ios::binary};
+        return !in || run.registry.Load(in, reason);
+    });
+    if (!loaded) {
+        errors << "zentrel: " << run.registryPath.string() << ": " << reason
+               << " (left as it is)\n";
+        return std::nullopt;
     }
     return run;
 }
@@ -111,9 +110,10 @@ std::optional<Registration> Prepare(const RegistrationOptions& options, std::ost
 }  // namespace
 
 int RunRegister(const RegistrationOptions& options, std::ostream& out, std::ostream& errors) {
-    std::optional<Registration> run = Prepare(options, errors);
+    int status = kExitOk;
+    std::optional<Registration> run = Prepare(options, errors, status);
     if (!run)
-        return 2;
+        return status;
     registration::RegistrationServices services{run->registry};
     services.modulePath = run->modulePath;
     services.pathStyle = editor::PathStyle::Posix;
@@ -127,25 +127,31 @@ int RunRegister(const RegistrationOptions& options, std::ostream& out, std::ostr
         return 1;
     }
     // The setup markers live in the profile here: registering forces the next setup.
-    run->profile->ClearSection(host::kSetupSection);
+    if (!run->profile->ClearSection(host::kSetupSection) && run->profile->WriteFailed())
+        return kExitWriteFailed;
     out << "registered " << run->modulePath << " in " << run->registryPath.string() << '\n';
-    return 0;
+    return kExitOk;
 }
 
 int RunUnregister(const RegistrationOptions& options, std::ostream& out, std::ostream& errors) {
-    std::optional<Registration> run = Prepare(options, errors);
+    int status = kExitOk;
+    std::optional<Registration> run = Prepare(options, errors, status);
     if (!run)
-        return 2;
+        return status;
 
     posix::AnswerQueue answers;
     posix::TerminalPlatform platform(answers, errors, std::cin, false);
     auto bench = std::make_shared<workbench::Workbench>();
     const std::filesystem::path idePath = IdeStatePath(run->profile->Path());
     std::string ideError;
-    const bool ideUsable = bench->LoadIdeState(idePath, ideError);
+    const bool ideUsable =
+        Loading(idePath.string(), [&] { return bench->LoadIdeState(idePath, ideError); });
     if (!ideUsable)
         errors << "zentrel unregister: " << ideError << " (left as it is)\n";
-    host::AddInApp addIn(platform, *run->profile, options.templates);
+    std::optional<host::AddInApp> loaded;
+    Loading(options.templates.value_or("the code templates"),
+            [&] { loaded.emplace(platform, *run->profile, options.templates); });
+    host::AddInApp& addIn = *loaded;
 
     registration::RegistrationServices services{run->registry};
     services.modulePath = run->modulePath;
@@ -163,15 +169,20 @@ int RunUnregister(const RegistrationOptions& options, std::ostream& out, std::os
     registration::UnregisterServer(run->script, services);
 
     std::string error;
+    bool failed = false;
     if (!SaveRegistry(run->registry, run->registryPath, error)) {
         errors << "zentrel unregister: " << error << '\n';
+        failed = true;
     }
     if (ideUsable && !bench->SaveIdeState(idePath, error)) {
         errors << "zentrel unregister: " << error << '\n';
+        failed = true;
     }
     run->profile->ClearSection(host::kSetupSection);
+    if (failed || run->profile->WriteFailed())
+        return kExitWriteFailed;
     out << "unregistered " << run->modulePath << '\n';
-    return 0;
+    return kExitOk;
 }
 
 }  // namespace app

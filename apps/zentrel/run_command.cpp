@@ -13,6 +13,8 @@
 #include "host/command_target.h"
 #include "host/connect.h"
 #include "ide_files.h"
+#include "ide_session.h"
+#include "out_of_memory.h"
 #include "posix/answer_queue.h"
 #include "posix/file_profile_store.h"
 #include "posix/terminal_platform.h"
@@ -59,7 +61,8 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
             if (open == nullptr)
                 continue;
             std::string error;
-            ide::Ref<ide::Document> document = scratch.OpenFile(open->path, error);
+            ide::Ref<ide::Document> document =
+                Loading(open->path, [&] { return scratch.OpenFile(open->path, error); });
             if (!document)
                 return Usage(errors, MalformedPosition(*open).value_or(error));
             if (!open->beyond.empty())
@@ -71,7 +74,9 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
         }
     }
 
-    std::unique_ptr<posix::FileProfileStore> profile = OpenProfile(options.profile, errors);
+    std::unique_ptr<posix::FileProfileStore> profile =
+        Loading(options.profile.value_or("the profile"),
+                [&] { return OpenProfile(options.profile, errors); });
     if (!profile)
         return kExitUsage;
     posix::AnswerQueue answers(options.answers);
@@ -83,26 +88,42 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     platform.SetDryRun(options.dryRun);
 
     auto bench = std::make_shared<workbench::Workbench>();
-    // The IDE remembers its commands between runs; a file it cannot read is left alone.
-    const std::filesystem::path idePath = IdeStatePath(profile->Path());
-    std::string ideError;
-    const bool ideStateUsable = bench->LoadIdeState(idePath, ideError);
-    if (!ideStateUsable) {
-        errors << "zentrel run: " << ideError
-               << " (the IDE starts fresh and will not save over it)\n";
-    }
     if (options.solution) {
         std::string error;
         if (!bench->LoadSolutionDirectory(*options.solution, error))
             return Usage(errors, error);
     }
 
-    host::AddInApp addIn(platform, *profile, options.templates);
+    std::optional<host::AddInApp> loaded;
+    Loading(options.templates.value_or("the code templates"),
+            [&] { loaded.emplace(platform, *profile, options.templates); });
+    host::AddInApp& addIn = *loaded;
     // Connecting already writes the setup markers, so a command nobody takes is found before.
     if (std::optional<std::string> unknown = FirstUnknownCommand(steps, addIn.Templates())) {
         return Usage(errors, "no command is named " + std::string(host::kCommandPrefix) + *unknown +
                                  " (`zentrel templates` lists the template commands)");
     }
+
+    // The run holds its IDE from loading its state to saving it; a dry run writes nothing,
+    // not even a lock, and shows the run as if it had.
+    std::optional<IdeSession> session;
+    if (options.dryRun) {
+        profile->KeepChangesInMemory();
+    } else if ((session = IdeSession::Start(profile->Path(), errors))) {
+        profile->Reload();
+    } else {
+        return kExitWriteFailed;
+    }
+    // The IDE remembers its commands between runs; a file it cannot read is left alone.
+    const std::filesystem::path idePath = IdeStatePath(profile->Path());
+    std::string ideError;
+    const bool ideStateUsable =
+        Loading(idePath.string(), [&] { return bench->LoadIdeState(idePath, ideError); });
+    if (!ideStateUsable) {
+        errors << "zentrel run: " << ideError
+               << " (the IDE starts fresh and will not save over it)\n";
+    }
+
     host::Connect connect(addIn);
     connect.OnConnection(bench, bench->AddInInstance());
     host::CommandSet& commands = connect.Commands();
@@ -139,11 +160,12 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
 
     state.Capture(*bench, platform.Recorded());
     connect.OnDisconnection();
-    if (ideStateUsable && !bench->SaveIdeState(idePath, ideError)) {
-        errors << "zentrel run: " << ideError << '\n';
-    }
-    bool writeFailed = false;
+    bool writeFailed = profile->WriteFailed();
     if (!options.dryRun) {
+        if (ideStateUsable && !bench->SaveIdeState(idePath, ideError)) {
+            errors << "zentrel run: " << ideError << '\n';
+            writeFailed = true;
+        }
         std::string error;
         if (!bench->WriteBack(error)) {
             errors << "zentrel run: " << error << '\n';

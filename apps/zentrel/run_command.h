@@ -20,10 +20,11 @@ struct RunOptions {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
-// A modified document could not be written back: the edit is still only in memory.
+// A document, the profile or the IDE's state could not be written: what it holds is older
+// than the run.
 inline constexpr int kExitWriteFailed = 1;
 
-// Runs the steps; the exit status is kExitOk, or kExitUsage with the reason on `errors`.
+// Runs the steps; the exit status is one of the above, with the reason on `errors`.
 int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors);
 
 }  // namespace app

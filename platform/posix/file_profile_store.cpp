@@ -7,10 +7,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
-#include <system_error>
 #include <utility>
 #include <variant>
+
+#include "posix/descriptor.h"
+#include "posix/file_lock.h"
+#include "posix/file_replace.h"
 
 namespace posix {
 namespace {
@@ -18,25 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kNotSaved[] = "; using defaults, and settings will not be saved to it";
-
-// A file descriptor closed on every path out.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int Get() const { return fd_; }
-    bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
-  private:
-    int fd_;
-};
 
 struct FileBytes {
     std::string bytes;
@@ -73,106 +56,36 @@ FileBytes ReadFile(const fs::path& path) {
     }
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t count = ::write(fd, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-// Makes a fresh file beside the target, so the rename stays on one file system. The mode
-// asks for what a plain create would give; umask applies.
-std::optional<fs::path> CreateTemporary(const fs::path& target, int& fd) {
-    static unsigned counter = 0;
-    std::string stem = "." + target.filename().string() + ".tmp-" + std::to_string(::getpid());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = target.parent_path() / (stem + "-" + std::to_string(counter++));
-        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            return candidate;
-        }
-        if (errno != EEXIST) {
-            return std::nullopt;
-        }
-    }
-    return std::nullopt;
-}
-
-void SyncDirectory(const fs::path& directory) {
-    Descriptor fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.Get() >= 0) {
-        ::fsync(fd.Get());
-    }
-}
-
-// Readers see the old file or the new one, never a part; a crash at worst leaves a stray
-// temporary, never a truncated profile.
-bool ReplaceFile(const fs::path& path, std::string_view bytes) {
-    std::error_code error;
-    fs::path target = path;
-    if (fs::is_symlink(path, error)) {
-        // Replace what the link points at and keep the link.
-        target = fs::weakly_canonical(path, error);
-        if (error) {
-            return false;
-        }
-    }
-    if (target.parent_path().empty()) {
-        target = fs::path(".") / target;
-    }
-    fs::create_directories(target.parent_path(), error);
-    if (error) {
-        return false;
-    }
-
-    struct stat existing {};
-    bool keepMode = ::stat(target.c_str(), &existing) == 0;
-    int created = -1;
-    std::optional<fs::path> temporary = CreateTemporary(target, created);
-    if (!temporary) {
-        return false;
-    }
-    Descriptor fd(created);
-    bool written = (!keepMode || ::fchmod(fd.Get(), existing.st_mode & 07777) == 0) &&
-                   WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0;
-    written = fd.Close() && written;
-    if (!written || ::rename(temporary->c_str(), target.c_str()) != 0) {
-        ::unlink(temporary->c_str());
-        return false;
-    }
-    SyncDirectory(target.parent_path());
-    return true;
-}
-
 }  // namespace
 
 FileProfileStore::FileProfileStore(std::filesystem::path path, std::ostream& errors)
-    : path_(std::move(path)) {
+    : path_(std::move(path)), errors_(errors) {
+    Reload();
+}
+
+void FileProfileStore::Reload() {
+    document_ = {};
+    writable_ = true;
+    std::string problem;
     FileBytes file = ReadFile(path_);
-    if (file.missing) {
-        return;
+    if (!file.missing && !file.problem.empty()) {
+        problem = path_.string() + ": cannot read the profile (" + file.problem + ")";
+    } else if (!file.missing) {
+        auto parsed = settings::ProfileDocument::Parse(file.bytes);
+        if (const auto* failure = std::get_if<settings::ProfileDocument::ParseError>(&parsed)) {
+            problem = path_.string() + ':' + std::to_string(failure->line) +
+                      ": malformed profile: " + failure->reason;
+        } else {
+            document_ = std::get<settings::ProfileDocument>(std::move(parsed));
+        }
     }
-    if (!file.problem.empty()) {
-        writable_ = false;
-        errors << path_.string() << ": cannot read the profile (" << file.problem << ")"
-               << kNotSaved << '\n';
+    if (problem.empty())
         return;
-    }
-    auto parsed = settings::ProfileDocument::Parse(file.bytes);
-    if (const auto* failure = std::get_if<settings::ProfileDocument::ParseError>(&parsed)) {
-        writable_ = false;
-        errors << path_.string() << ':' << failure->line
-               << ": malformed profile: " << failure->reason << kNotSaved << '\n';
-        return;
-    }
-    document_ = std::get<settings::ProfileDocument>(std::move(parsed));
+    writable_ = false;
+    // Read again under a lock, the same fault is not news.
+    if (problem != loadProblem_)
+        errors_ << problem << kNotSaved << '\n';
+    loadProblem_ = problem;
 }
 
 std::optional<std::int32_t> FileProfileStore::ReadInt(const std::string& section,
@@ -195,41 +108,57 @@ std::optional<std::string> FileProfileStore::ReadString(const std::string& secti
 
 bool FileProfileStore::WriteInt(const std::string& section, const std::string& name,
                                 std::int32_t value) {
-    return Write(section, name, value);
+    return Apply(
+        [&](settings::ProfileDocument& document) { return document.Set(section, name, value); });
 }
 
 bool FileProfileStore::WriteString(const std::string& section, const std::string& name,
                                    const std::string& value) {
-    return Write(section, name, value);
-}
-
-bool FileProfileStore::Write(const std::string& section, const std::string& name,
-                             settings::ProfileValue value) {
-    if (!writable_) {
-        return false;
-    }
-    settings::ProfileDocument changed = document_;
-    if (!changed.Set(section, name, std::move(value))) {
-        return false;
-    }
-    if (!ReplaceFile(path_, changed.Serialize())) {
-        return false;
-    }
-    document_ = std::move(changed);
-    return true;
+    return Apply(
+        [&](settings::ProfileDocument& document) { return document.Set(section, name, value); });
 }
 
 bool FileProfileStore::ClearSection(const std::string& section) {
+    // A section already missing needs no write; a section present is removed below.
+    return Apply([&](settings::ProfileDocument& document) {
+        document.RemoveSection(section);
+        return true;
+    });
+}
+
+bool FileProfileStore::Apply(const Change& change) {
     if (!writable_)
         return false;
-    settings::ProfileDocument changed = document_;
-    // Nothing to remove: the file need not be touched.
-    if (!changed.RemoveSection(section))
-        return true;
-    if (!ReplaceFile(path_, changed.Serialize()))
+    if (inMemoryOnly_)
+        return change(document_);
+    std::string reason;
+    std::optional<FileLock> lock = FileLock::Acquire(path_, reason, Parents::kCreate);
+    if (!lock)
+        return Fail(reason);
+    settings::ProfileDocument current;
+    FileBytes file = ReadFile(path_);
+    if (!file.missing && !file.problem.empty())
+        return Fail("cannot read it again (" + file.problem + ")");
+    if (!file.missing) {
+        auto parsed = settings::ProfileDocument::Parse(file.bytes);
+        if (std::holds_alternative<settings::ProfileDocument::ParseError>(parsed))
+            return Fail("another program left it malformed");
+        current = std::get<settings::ProfileDocument>(std::move(parsed));
+    }
+    settings::ProfileDocument changed = current;
+    if (!change(changed))
         return false;
+    if (changed != current && !ReplaceFile(path_, changed.Serialize(), reason, Parents::kCreate))
+        return Fail(reason);
     document_ = std::move(changed);
     return true;
+}
+
+bool FileProfileStore::Fail(const std::string& reason) {
+    const std::string message = path_.string() + ": cannot save the settings: " + reason;
+    if (reported_.insert(message).second)
+        errors_ << message << '\n';
+    return false;
 }
 
 std::optional<std::filesystem::path> DefaultProfilePath(const EnvironmentLookup& environment) {

@@ -1,5 +1,5 @@
-// The profile on POSIX: one registry-export text file, read once when the store is made and
-// replaced atomically on every write.
+// The profile on POSIX: one registry-export text file, read when the store is made and
+// replaced as a whole on every write.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include "settings/profile_document.h"
@@ -21,29 +22,44 @@ class FileProfileStore : public settings::ProfileStore {
     // user's file stays as it is until they repair or remove it.
     FileProfileStore(std::filesystem::path path, std::ostream& errors);
     FileProfileStore(const FileProfileStore&) = delete;
+    // Reads the file again, for a caller that has just taken a lock its writers hold.
+    void Reload();
     FileProfileStore& operator=(const FileProfileStore&) = delete;
 
     std::optional<std::int32_t> ReadInt(const std::string& section,
                                         const std::string& name) override;
     std::optional<std::string> ReadString(const std::string& section,
                                           const std::string& name) override;
-    // Each successful write has replaced the file (a temporary beside it, synced, renamed
-    // over it); a failed one leaves both the file and this store unchanged. Changes made to
-    // the file by others since it was read are overwritten.
+    // Each write takes the file's lock, reads the file again, applies its one change and
+    // replaces the file, so a change another process made meanwhile survives. A failed write
+    // leaves the file and this store as they were, and is reported on `errors` (each distinct
+    // reason once) and remembered.
     bool WriteInt(const std::string& section, const std::string& name, std::int32_t value) override;
     bool WriteString(const std::string& section, const std::string& name,
                      const std::string& value) override;
 
     bool ClearSection(const std::string& section) override;
     const std::filesystem::path& Path() const { return path_; }
+    // False for a file that could not be read or parsed: it is left alone, and writes to it
+    // fail without counting as failures, since the reason was given when it was read.
     bool Writable() const { return writable_; }
+    // Writes from now on change only what this store reads back (a dry run).
+    void KeepChangesInMemory() { inMemoryOnly_ = true; }
+    // Whether any write could not reach the file.
+    bool WriteFailed() const { return !reported_.empty(); }
 
   private:
-    bool Write(const std::string& section, const std::string& name, settings::ProfileValue value);
+    using Change = std::function<bool(settings::ProfileDocument&)>;
+    bool Apply(const Change& change);
+    bool Fail(const std::string& reason);
 
     std::filesystem::path path_;
+    std::ostream& errors_;
     settings::ProfileDocument document_;
+    std::set<std::string> reported_;
+    std::string loadProblem_;
     bool writable_ = true;
+    bool inMemoryOnly_ = false;
 };
 
 using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;

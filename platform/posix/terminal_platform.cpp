@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <sstream>
 #include <system_error>
@@ -126,9 +127,8 @@ std::optional<std::string> TerminalPlatform::ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    // Not `<< rdbuf()`: that swallows running out of memory and gives part of the file.
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::optional<sys::FileInfo> TerminalPlatform::FindFirstFile(const std::string& path) {

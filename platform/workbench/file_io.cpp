@@ -63,20 +63,4 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& rea
     return true;
 }
 
-bool WriteFileBytes(const std::string& path, const std::string& bytes, std::string& reason) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        reason = LastError();
-        return false;
-    }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (!written)
-        reason = LastError();
-    if (std::fclose(file) != 0 && written) {
-        reason = LastError();
-        written = false;
-    }
-    return written;
-}
-
 }  // namespace workbench

@@ -11,6 +11,7 @@ std::string NormalizePath(const std::string& path);
 
 // On failure `reason` says why, in the system's words ("No such file or directory").
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason);
+// Replaces the file as a whole where the host can (file_write_*.cpp, picked by the build).
 bool WriteFileBytes(const std::string& path, const std::string& bytes, std::string& reason);
 
 }  // namespace workbench

@@ -241,20 +241,11 @@ bool WriteIdeStateFile(const std::filesystem::path& path, const IdeState& state,
     std::error_code failure;
     if (path.has_parent_path())
         std::filesystem::create_directories(path.parent_path(), failure);
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
     std::string reason;
-    if (!WriteFileBytes(temporary.string(),
+    if (!WriteFileBytes(path.string(),
                         StateJson(state).dump(2, ' ', false, json::error_handler_t::replace) + "\n",
                         reason)) {
-        error = "cannot write " + temporary.string() + ": " + reason;
-        std::filesystem::remove(temporary, failure);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, failure);
-    if (failure) {
-        error = "cannot replace " + path.string() + ": " + failure.message();
-        std::filesystem::remove(temporary, failure);
+        error = "cannot write " + path.string() + ": " + reason;
         return false;
     }
     return true;

@@ -14,8 +14,8 @@ namespace workbench {
 // The fields are checked here for their types only; RestoreIdeState checks the rest.
 bool ReadIdeStateFile(const std::filesystem::path& path, IdeState& state, std::string& error);
 
-// Creates missing parent directories. Writes a temporary file beside the target and renames it
-// over the target, so that the file is never found half written.
+// Creates missing parent directories and replaces the file as a whole (WriteFileBytes), so it
+// is never found half written. Callers that read, change and write it back hold its lock.
 bool WriteIdeStateFile(const std::filesystem::path& path, const IdeState& state,
                        std::string& error);
 

@@ -1,14 +1,12 @@
 #include "posix/file_profile_store.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "settings/registry.h"
 #include "settings/settings_io.h"
@@ -22,11 +20,10 @@ using testing_support::TempDir;
 
 const std::string kOptions = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n";
 
-std::vector<std::string> Entries(const fs::path& directory) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory)) {
-        names.push_back(entry.path().filename().string());
-    }
+std::set<std::string> Entries(const fs::path& directory) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(directory))
+        names.insert(entry.path().filename().string());
     return names;
 }
 
@@ -50,7 +47,8 @@ TEST(FileProfileStoreTest, FirstWriteCreatesTheFileAndClearingKeepsOtherSections
     EXPECT_EQ(dir.Read("a/b/Zentrel2.reg"), kOptions +
                                                 "\"Paste Space\"=dword:00000001\n"
                                                 "\"Extensions Source\"=\"cpp\\x01c\\x01\"\n");
-    EXPECT_EQ(Entries(dir.Path() / "a/b"), std::vector<std::string>{"Zentrel2.reg"});
+    EXPECT_EQ(Entries(dir.Path() / "a/b"),
+              (std::set<std::string>{"Zentrel2.reg", ".Zentrel2.reg.lock"}));
     EXPECT_EQ(errors.str(), "");
 }
 
@@ -121,7 +119,7 @@ TEST(FileProfileStoreTest, BadFileIsReportedOnceAndNeverTouched) {
         EXPECT_NE(message.find("not be saved"), std::string::npos) << message;
         EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
         EXPECT_EQ(dir.Read("Zentrel2.reg"), c.bytes);
-        EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"Zentrel2.reg"});
+        EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"Zentrel2.reg"});
     }
 }
 
@@ -140,54 +138,48 @@ TEST(FileProfileStoreTest, UnreadableFileIsReportedAndNotReplaced) {
     EXPECT_TRUE(fs::is_fifo(dir.Path() / "fifo.reg"));
 }
 
-TEST(FileProfileStoreTest, FailedWriteKeepsFileAndStoreAsTheyWere) {
+TEST(FileProfileStoreTest, WritesOfTwoStoresOnOneFileBothSurvive) {
     TempDir dir;
-    const std::string original = kOptions + "\"A\"=dword:00000001\n";
-    const fs::path path = dir.Write("Zentrel2.reg", original);
+    const fs::path path = dir.Write("p.reg", kOptions + "\"A\"=dword:00000001\n");
     std::ostringstream errors;
-    FileProfileStore store(path, errors);
-
-    // File size limit: fails the write itself, and works even where permissions do not bind.
-    struct sigaction ignore = {};
-    struct sigaction previous = {};
-    ignore.sa_handler = SIG_IGN;
-    sigaction(SIGXFSZ, &ignore, &previous);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 16;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = store.WriteInt("Options", "A", 2);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    sigaction(SIGXFSZ, &previous, nullptr);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(store.ReadInt("Options", "A"), 1);
-    EXPECT_EQ(dir.Read("Zentrel2.reg"), original);
-    EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"Zentrel2.reg"});
-
-    // A directory that cannot be made.
-    std::ostringstream more;
-    FileProfileStore blocked(dir.Path() / "file/sub/Zentrel2.reg", more);
-    dir.Write("file", "x");
-    EXPECT_FALSE(blocked.WriteInt("Options", "A", 1));
-    EXPECT_EQ(more.str(), "");
+    FileProfileStore first(path, errors);
+    FileProfileStore second(path, errors);
+    ASSERT_TRUE(first.WriteInt("Options", "B", 2));
+    ASSERT_TRUE(second.WriteInt("Options", "C", 3));
+    ASSERT_TRUE(first.ClearSection("Setup"));
+    EXPECT_EQ(first.ReadInt("Options", "C"), 3) << "a write reads the file again";
+    EXPECT_EQ(dir.Read("p.reg"), kOptions +
+                                     "\"A\"=dword:00000001\n\"B\"=dword:00000002\n"
+                                     "\"C\"=dword:00000003\n");
+    EXPECT_FALSE(first.WriteFailed() || second.WriteFailed());
 }
 
-TEST(FileProfileStoreTest, ReplacementKeepsModeAndSymlink) {
+TEST(FileProfileStoreTest, FailedWriteIsReportedOnceAndKeepsFileAndStore) {
     TempDir dir;
-    const fs::path real = dir.Write("real/Zentrel2.reg", kOptions);
-    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
-    const fs::path link = dir.Path() / "link.reg";
-    fs::create_symlink("real/Zentrel2.reg", link);
+    const std::string original = kOptions + "\"A\"=dword:00000001\n";
+    const fs::path path = dir.Write("p.reg", original);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     std::ostringstream errors;
-    FileProfileStore store(link, errors);
-    ASSERT_TRUE(store.WriteInt("Options", "A", 3));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(dir.Read("real/Zentrel2.reg"), kOptions + "\"A\"=dword:00000003\n");
-    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(Entries(dir.Path() / "real"), std::vector<std::string>{"Zentrel2.reg"});
+    FileProfileStore store(path, errors);
+    EXPECT_FALSE(store.WriteInt("Options", "A", 2));
+    EXPECT_FALSE(store.WriteString("Options", "B", "b"));
+    EXPECT_TRUE(store.WriteFailed());
+    EXPECT_EQ(store.ReadInt("Options", "A"), 1);
+    EXPECT_EQ(dir.Read("p.reg"), original);
+    EXPECT_EQ(errors.str(), path.string() + ": cannot save the settings: Permission denied\n");
+}
+
+TEST(FileProfileStoreTest, ChangesKeptInMemoryNeverReachTheDisk) {
+    TempDir dir;
+    std::ostringstream errors;
+    FileProfileStore store(dir.Path() / "p.reg", errors);
+    store.KeepChangesInMemory();
+    ASSERT_TRUE(store.WriteInt("Options", "A", 5));
+    ASSERT_TRUE(store.ClearSection("Options"));
+    ASSERT_TRUE(store.WriteString("Setup", "8.0", "x"));
+    EXPECT_EQ(store.ReadString("Setup", "8.0"), "x");
+    EXPECT_EQ(store.ReadInt("Options", "A"), std::nullopt);
+    EXPECT_TRUE(fs::is_empty(dir.Path()));
 }
 
 }  // namespace
