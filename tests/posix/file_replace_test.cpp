@@ -1,18 +1,13 @@
 #include "posix/file_replace.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/file.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fcntl.h>
-
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <string>
 
@@ -23,105 +18,60 @@ namespace posix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::TempDir;
 
 std::set<std::string> Entries(const fs::path& directory) {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory))
-        names.insert(entry.path().filename().string());
+    for (const auto& entry : fs::recursive_directory_iterator(directory))
+        names.insert(entry.path().lexically_relative(directory).string());
     return names;
 }
 
 TEST(FileReplaceTest, WritesLandOnTheTargetOrNowhere) {
     struct Case {
-        const char* name;
-        std::function<void(const TempDir&)> setUp;  // then "t" is written
+        const char* link;      // what "t" links to, if anything
+        const char* existing;  // a file made first, mode 0640 or, with "ro:", 0444
         Parents parents;
-        const char* reason;   // empty: the write succeeds
-        const char* landsIn;  // the file holding "new" afterwards
-        std::set<std::string> entries;
+        const char* reason;             // empty: written
+        std::set<std::string> entries;  // afterwards
     } cases[] = {
-        {"new file", [](const TempDir&) {}, Parents::kMustExist, "", "t", {"t"}},
-        {"missing directory made",
-         [](const TempDir& d) { fs::create_symlink("a/b/real", d.Path() / "t"); },
-         Parents::kCreate,
-         "",
-         "a/b/real",
-         {"t", "a"}},
-        {"missing directory kept",
-         [](const TempDir& d) { fs::create_symlink("a/real", d.Path() / "t"); },
-         Parents::kMustExist,
-         "No such file",
-         "",
-         {"t"}},
-        {"chain of links",
-         [](const TempDir& d) {
-             d.Write("sub/real", "old");
-             fs::create_symlink("sub/link", d.Path() / "t");
-             fs::create_symlink(d.Path() / "sub/real", d.Path() / "sub/link");
-         },
-         Parents::kMustExist,
-         "",
-         "sub/real",
-         {"t", "sub"}},
-        {"read-only file",
-         [](const TempDir& d) { fs::permissions(d.Write("t", "old"), fs::perms::owner_read); },
-         Parents::kMustExist,
-         "Permission denied",
-         "",
-         {"t"}},
-        {"directory",
-         [](const TempDir& d) { fs::create_directory(d.Path() / "t"); },
-         Parents::kCreate,
-         "not a regular file",
-         "",
-         {"t"}},
-        {"link loop",
-         [](const TempDir& d) { fs::create_symlink("t", d.Path() / "t"); },
-         Parents::kCreate,
-         "Too many levels",
-         "",
-         {"t"}},
+        {"", "", Parents::kMustExist, "", {"t"}},
+        {"", "t", Parents::kMustExist, "", {"t"}},
+        {"", "ro:t", Parents::kMustExist, "Permission denied", {"t"}},
+        {"a/real", "", Parents::kMustExist, "No such file", {"t"}},
+        {"a/b/real", "", Parents::kCreate, "", {"t", "a", "a/b", "a/b/real"}},
+        {"a/link", "a/real", Parents::kMustExist, "", {"t", "a", "a/real", "a/link"}},
+        {"t", "", Parents::kCreate, "Too many levels", {"t"}},
+        {"a", "a/x", Parents::kCreate, "not a regular file", {"t", "a", "a/x"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempDir dir;
-        c.setUp(dir);
-        std::string reason;
-        EXPECT_EQ(ReplaceFile(dir.Path() / "t", "new", reason, c.parents), *c.reason == '\0');
-        EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
-        if (*c.landsIn != '\0') {
-            EXPECT_EQ(dir.Read(c.landsIn), "new");
+        testing_support::TempDir dir;
+        std::string existing = c.existing;
+        const bool readOnly = existing.starts_with("ro:");
+        if (!existing.empty()) {
+            existing.erase(0, readOnly ? 3 : 0);
+            fs::permissions(dir.Write(existing, "old"),
+                            readOnly ? fs::perms(0444) : fs::perms(0640));
         }
-        EXPECT_EQ(Entries(dir.Path()), c.entries) << "no temporary is left behind";
+        if (*c.link != '\0')
+            fs::create_symlink(c.link, dir.Path() / "t");
+        if (std::string(c.link) == "a/link")
+            fs::create_symlink(dir.Path() / "a/real", dir.Path() / "a/link");
+        const std::string name = c.link + std::string(" ") + c.existing;
+        std::string reason;
+        EXPECT_EQ(ReplaceFile(dir.Path() / "t", "new", reason, c.parents), *c.reason == '\0')
+            << name;
+        EXPECT_NE(reason.find(c.reason), std::string::npos) << name << ": " << reason;
+        if (*c.reason == '\0') {
+            EXPECT_EQ(dir.Read("t"), "new") << name;
+        }
+        if (!existing.empty()) {
+            EXPECT_EQ(dir.Read(existing), *c.reason == '\0' ? "new" : "old") << name;
+            EXPECT_EQ(fs::status(dir.Path() / existing).permissions(),
+                      readOnly ? fs::perms(0444) : fs::perms(0640))
+                << name;
+        }
+        EXPECT_EQ(Entries(dir.Path()), c.entries) << name << ": no temporary is left";
     }
-}
-
-TEST(FileReplaceTest, KeepsTheModeAndReportsAFailedWrite) {
-    TempDir dir;
-    const fs::path path = dir.Write("t", "old");
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    std::string reason;
-    ASSERT_TRUE(ReplaceFile(path, "new", reason)) << reason;
-    EXPECT_EQ(fs::status(path).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-
-    // A full disk, as the file size limit shows it even where permissions do not bind.
-    struct sigaction ignore = {}, previous = {};
-    ignore.sa_handler = SIG_IGN;
-    sigaction(SIGXFSZ, &ignore, &previous);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = ReplaceFile(path, "longer than four", reason);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    sigaction(SIGXFSZ, &previous, nullptr);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(reason, "File too large");
-    EXPECT_EQ(dir.Read("t"), "new");
-    EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"t"});
 }
 
 TEST(FileReplaceTest, StaleTemporariesGoWhenTheirWriterIsGoneOrOld) {
@@ -129,20 +79,17 @@ TEST(FileReplaceTest, StaleTemporariesGoWhenTheirWriterIsGoneOrOld) {
     if (gone == 0)
         _exit(0);
     waitpid(gone, nullptr, 0);
-    const std::string alive = std::to_string(getpid());
+    const std::string dead = std::to_string(gone), alive = std::to_string(getpid());
     struct Case {
         std::string name;
         bool old;
         bool removed;
     } cases[] = {
-        {".t.tmp-" + std::to_string(gone) + "-3", false, true},
-        {".t.tmp-" + alive + "-3", false, false},
-        {".t.tmp-" + alive + "-4", true, true},
-        {".t.tmp-" + alive + "-x", true, false},
-        {".u.tmp-" + std::to_string(gone) + "-1", true, false},
-        {"t", true, false},
+        {".t.tmp-" + dead + "-3", false, true}, {".t.tmp-" + alive + "-3", false, false},
+        {".t.tmp-" + alive + "-4", true, true}, {".t.tmp-" + alive + "-x", true, false},
+        {".u.tmp-" + dead + "-1", true, false}, {"t", true, false},
     };
-    TempDir dir;
+    testing_support::TempDir dir;
     for (const Case& c : cases) {
         const fs::path path = dir.Write(c.name, "x");
         if (c.old)
@@ -153,24 +100,21 @@ TEST(FileReplaceTest, StaleTemporariesGoWhenTheirWriterIsGoneOrOld) {
         EXPECT_EQ(fs::exists(dir.Path() / c.name), !c.removed) << c.name;
 }
 
-TEST(FileReplaceTest, LockIsHeldOnTheLinkTargetsLockFile) {
-    TempDir dir;
-    dir.Write("real/t", "");
-    fs::create_symlink("real/t", dir.Path() / "t");
-    const fs::path lockFile = dir.Path() / "real/.t.lock";
-    auto tryLock = [&] {
-        const int fd = ::open(lockFile.c_str(), O_RDWR | O_CLOEXEC);
+TEST(FileReplaceTest, TheLockIsHeldBesideTheLinksTarget) {
+    testing_support::TempDir dir;
+    fs::create_symlink(dir.Write("a/t", "").string(), dir.Path() / "t");
+    auto free = [&] {
+        const int fd = ::open((dir.Path() / "a/.t.lock").c_str(), O_RDONLY | O_CLOEXEC);
         const bool got = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         ::close(fd);
         return got;
     };
     std::string reason;
-    {
-        std::optional<FileLock> lock = FileLock::Acquire(dir.Path() / "t", reason);
-        ASSERT_TRUE(lock) << reason;
-        EXPECT_FALSE(tryLock());
-    }
-    EXPECT_TRUE(tryLock());
+    std::optional<FileLock> lock = FileLock::Acquire(dir.Path() / "t", reason);
+    ASSERT_TRUE(lock) << reason;
+    EXPECT_FALSE(free());
+    lock.reset();
+    EXPECT_TRUE(free());
 }
 
 }  // namespace
