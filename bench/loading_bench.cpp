@@ -16,6 +16,14 @@
 
 namespace {
 
+// A chord of its own for each number: ctrl+k, then four strokes spelling it in base 36.
+std::string Chord(int number) {
+    std::string chord = "ctrl+k";
+    for (int stroke = 0; stroke < 4; ++stroke, number /= 36)
+        chord += std::string(", ctrl+") + "0123456789abcdefghijklmnopqrstuvwxyz"[number % 36];
+    return chord;
+}
+
 std::string Profile(int values) {
     std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n";
     for (int i = 0; i < values; ++i)
@@ -28,7 +36,7 @@ std::string Templates(int count) {
     std::string text = "##+\n";
     for (int i = 0; i < count; ++i) {
         const std::string n = std::to_string(i);
-        text += "##+ Template " + n + "\\tctrl+shift+k, ctrl+" + n + "\nbody " + n + "\n##-\n";
+        text += "##+ Template " + n + "\\t" + Chord(i) + "\nbody " + n + "\n##-\n";
     }
     return text;
 }
@@ -45,7 +53,7 @@ void LoadIdeState(benchmark::State& state) {
     for (int i = 0; i < state.range(0); ++i) {
         const std::string n = std::to_string(i);
         saved.commands.push_back(
-            {"Ext.Command" + n, "C" + n, "T" + n, {"Text Editor::ctrl+shift+k, ctrl+" + n}});
+            {"Ext.Command" + n, "C" + n, "T" + n, {"Text Editor::" + Chord(i)}});
     }
     const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                        ("zentrel-bench-" + std::to_string(getpid()) + ".json");

@@ -118,6 +118,11 @@ void CommandModel::Clear() {
     byBinding_.clear();
 }
 
+void CommandModel::Reserve(std::size_t commands) {
+    byName_.reserve(commands);
+    byBinding_.reserve(commands);
+}
+
 std::vector<std::shared_ptr<NamedCommand>> CommandModel::All() const {
     std::vector<std::shared_ptr<NamedCommand>> all;
     all.reserve(commands_.Size());

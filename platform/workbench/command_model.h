@@ -93,6 +93,8 @@ class CommandModel : public ide::Commands, public std::enable_shared_from_this<C
                                       const std::string& tooltip,
                                       std::vector<std::string> bindings);
     void Clear();
+    // Room for that many commands in the indexes, ahead of adding them.
+    void Reserve(std::size_t commands);
     // In list order.
     std::vector<std::shared_ptr<NamedCommand>> All() const;
     std::shared_ptr<NamedCommand> Find(const std::string& fullName) const;

@@ -8,6 +8,7 @@ namespace {
 
 bool Validate(const IdeState& state, std::string& error) {
     std::unordered_set<std::string> commandNames;  // folded
+    commandNames.reserve(state.commands.size());
     for (std::size_t i = 0; i < state.commands.size(); ++i) {
         const CommandState& command = state.commands[i];
         if (command.name.empty()) {
@@ -96,6 +97,7 @@ bool RestoreIdeState(const IdeState& state, CommandModel& model, std::string& er
     if (!Validate(state, error))
         return false;
     model.Clear();
+    model.Reserve(state.commands.size());
     for (const CommandState& command : state.commands)
         model.Add(command.name, command.buttonText, command.tooltip, command.bindings);
     CommandBarStore& bars = model.Bars();

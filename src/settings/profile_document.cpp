@@ -64,6 +64,12 @@ std::optional<ValueLine> ParseValueLine(std::string_view line, std::string& erro
     return ValueLine{std::move(parsed->name), static_cast<std::int32_t>(*number)};
 }
 
+// What a FoldedNameIndex over the list compares.
+template <typename List>
+auto NamesIn(const List& list) {
+    return [&list](std::size_t position) { return std::string_view(list[position].name); };
+}
+
 bool Storable(std::string_view text) {
     return text.find('\0') == std::string_view::npos;
 }
@@ -141,13 +147,13 @@ std::string ProfileDocument::Serialize() const {
 }
 
 const ProfileValue* ProfileDocument::Find(std::string_view section, std::string_view name) const {
-    auto foundSection = byName_.find(FoldCase(section));
-    if (foundSection == byName_.end()) {
+    const std::size_t found = byName_.Find(section, NamesIn(sections_));
+    if (found == FoldedNameIndex::kAbsent) {
         return nullptr;
     }
-    const Section& candidate = sections_[foundSection->second];
-    auto found = candidate.byName.find(FoldCase(name));
-    return found == candidate.byName.end() ? nullptr : &candidate.entries[found->second].value;
+    const Section& candidate = sections_[found];
+    const std::size_t entry = candidate.byName.Find(name, NamesIn(candidate.entries));
+    return entry == FoldedNameIndex::kAbsent ? nullptr : &candidate.entries[entry].value;
 }
 
 bool ProfileDocument::Set(std::string_view section, std::string_view name, ProfileValue value) {
@@ -163,35 +169,34 @@ bool ProfileDocument::Set(std::string_view section, std::string_view name, Profi
 }
 
 bool ProfileDocument::RemoveSection(std::string_view section) {
-    auto found = byName_.find(FoldCase(section));
-    if (found == byName_.end()) {
+    const std::size_t found = byName_.Find(section, NamesIn(sections_));
+    if (found == FoldedNameIndex::kAbsent) {
         return false;
     }
-    const std::size_t position = found->second;
-    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(position));
-    byName_.erase(found);
-    for (auto& [folded, index] : byName_) {
-        if (index > position) {
-            --index;
-        }
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found));
+    byName_.Clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        byName_.Add(sections_[i].name, i);
     }
     return true;
 }
 
 ProfileDocument::Section& ProfileDocument::SectionNamed(std::string_view name) {
-    auto [found, added] = byName_.try_emplace(FoldCase(name), sections_.size());
-    if (!added) {
-        return sections_[found->second];
+    const std::size_t found = byName_.Find(name, NamesIn(sections_));
+    if (found != FoldedNameIndex::kAbsent) {
+        return sections_[found];
     }
+    byName_.Add(name, sections_.size());
     return sections_.emplace_back(Section{std::string(name), {}, {}});
 }
 
 void ProfileDocument::Put(Section& section, std::string_view name, ProfileValue value) {
-    auto [found, added] = section.byName.try_emplace(FoldCase(name), section.entries.size());
-    if (!added) {
-        section.entries[found->second].value = std::move(value);
+    const std::size_t found = section.byName.Find(name, NamesIn(section.entries));
+    if (found != FoldedNameIndex::kAbsent) {
+        section.entries[found].value = std::move(value);
         return;
     }
+    section.byName.Add(name, section.entries.size());
     section.entries.push_back({std::string(name), std::move(value)});
 }
 

@@ -16,10 +16,10 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <variant>
 #include <vector>
 
+#include "settings/folded_name_index.h"
 #include "settings/profile_store.h"
 
 namespace settings {
@@ -45,7 +45,7 @@ class ProfileDocument {
     // True when the section was there, even empty.
     bool RemoveSection(std::string_view section);
 
-    bool operator==(const ProfileDocument&) const = default;
+    bool operator==(const ProfileDocument& other) const { return sections_ == other.sections_; }
 
   private:
     struct Entry {
@@ -53,20 +53,20 @@ class ProfileDocument {
         ProfileValue value;
         bool operator==(const Entry&) const = default;
     };
-    // Positions by folded name, so that a load is linear in the file.
-    using Index = std::unordered_map<std::string, std::size_t>;
     struct Section {
         std::string name;
         std::vector<Entry> entries;
-        Index byName;
-        bool operator==(const Section&) const = default;
+        FoldedNameIndex byName;  // of entries, so that a load is linear in the file
+        bool operator==(const Section& other) const {
+            return name == other.name && entries == other.entries;
+        }
     };
 
     Section& SectionNamed(std::string_view name);
     void Put(Section& section, std::string_view name, ProfileValue value);
 
     std::vector<Section> sections_;
-    Index byName_;
+    FoldedNameIndex byName_;
 };
 
 }  // namespace settings

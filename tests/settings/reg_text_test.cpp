@@ -8,20 +8,7 @@
 namespace settings {
 namespace {
 
-TEST(RegTextTest, QuotingRoundTripsEveryByte) {
-    std::string bytes;
-    for (int c = 1; c < 256; ++c)
-        bytes += static_cast<char>(c);
-    const std::string quoted = QuoteRegString(bytes);
-    EXPECT_EQ(quoted.find_first_of("\r\n"), std::string::npos) << "one line per value";
-    for (NulEscape nul : {NulEscape::kRefuse, NulEscape::kAccept}) {
-        std::size_t pos = 0;
-        std::string error;
-        EXPECT_EQ(UnquoteRegString(quoted, pos, nul, error), bytes) << error;
-        EXPECT_EQ(pos, quoted.size());
-    }
-}
-
+// Quoting every byte and back is covered by the profile's round trip.
 TEST(RegTextTest, UnquotingReadsEscapesInEitherCaseAndNamesWhatIsWrong) {
     constexpr NulEscape kRefuse = NulEscape::kRefuse, kAccept = NulEscape::kAccept;
     const struct {
@@ -47,12 +34,6 @@ TEST(RegTextTest, UnquotingReadsEscapesInEitherCaseAndNamesWhatIsWrong) {
         EXPECT_EQ(value, c.value) << c.text;
         EXPECT_EQ(value ? std::string(c.text).substr(pos) : error, c.rest) << c.text;
     }
-}
-
-TEST(RegTextTest, DwordLinesAndDigits) {
-    EXPECT_EQ(FormatRegValueLine("", std::uint32_t{0x8000002a}), "@=dword:8000002a\n");
-    EXPECT_EQ(ParseDwordDigits("FfFfFfFf"), 0xffffffffu);
-    EXPECT_EQ(ParseDwordDigits("123456789"), std::nullopt);
 }
 
 }  // namespace

@@ -39,8 +39,8 @@ class CommandBarsTest : public ::testing::Test {
     workbench::IdeState state_;
 };
 
-// Which generation answers when only one is available is covered in tests/e2e/connect_test.cpp.
-TEST_F(CommandBarsTest, EachGenerationSeesTheSameBars) {
+// Which generation answers when only one is available is covered by the connection tests.
+TEST_F(CommandBarsTest, EachGenerationSeesTheSameBarsByExactName) {
     ide::Ref<ide::CommandBar> created = AddToolbar("Zentrel2");
     ASSERT_TRUE(created);
     EXPECT_EQ(created->Generation(), BarGeneration::Newer);
@@ -50,25 +50,26 @@ TEST_F(CommandBarsTest, EachGenerationSeesTheSameBars) {
         EXPECT_EQ(bar->Generation(), generation);
         EXPECT_FALSE(Bar(generation, "zentrel2"));
     }
+    ide::Ref<ide::CommandBar> standard = Bar(BarGeneration::Older, "Standard");
+    const struct {
+        const char* name;
+        long type;
+        ide::CommandBar* parent;
+    } refused[] = {{"Zentrel2", ide::kCommandBarTypeToolbar, nullptr},
+                   {"Standard", ide::kCommandBarTypeToolbar, nullptr},
+                   {"", ide::kCommandBarTypeToolbar, nullptr},
+                   {"Popup", 10, nullptr},
+                   {"Child", ide::kCommandBarTypeToolbar, standard.get()}};
+    for (const auto& c : refused)
+        EXPECT_FALSE(commands_->AddCommandBar(c.name, c.type, c.parent, 0)) << c.name;
 }
 
 TEST_F(CommandBarsTest, WithoutAnyGenerationABarIsMadeButNotHandedBack) {
     bench_.SetBarGenerationAvailable(BarGeneration::Older, false);
     bench_.SetBarGenerationAvailable(BarGeneration::Newer, false);
     EXPECT_FALSE(bench_.GetCommandBars()->Generation(BarGeneration::Older));
-    EXPECT_FALSE(
-        bench_.GetCommands()->AddCommandBar("Zentrel2", ide::kCommandBarTypeToolbar, nullptr, 0));
-    EXPECT_EQ(bench_.CurrentIdeState().bars.back().name, "Zentrel2");
-}
-
-TEST_F(CommandBarsTest, AddCommandBarRefusesTakenNamesAndOtherKinds) {
-    ASSERT_TRUE(AddToolbar("Zentrel2"));
     EXPECT_FALSE(AddToolbar("Zentrel2"));
-    EXPECT_FALSE(AddToolbar("Standard"));
-    EXPECT_FALSE(AddToolbar(""));
-    EXPECT_FALSE(commands_->AddCommandBar("Popup", 10, nullptr, 0));
-    ide::Ref<ide::CommandBar> parent = Bar(BarGeneration::Older, "Standard");
-    EXPECT_FALSE(commands_->AddCommandBar("Child", ide::kCommandBarTypeToolbar, parent.get(), 0));
+    EXPECT_EQ(bench_.CurrentIdeState().bars.back().name, "Zentrel2");
 }
 
 TEST_F(CommandBarsTest, ButtonsKeepPositionCommandStyleAndPictures) {
@@ -117,7 +118,8 @@ TEST_F(CommandBarsTest, DeletingACommandTakesItsButtonsOffEveryBar) {
 
 TEST_F(CommandBarsTest, RemovedBarIsGoneThroughEveryReference) {
     ide::Ref<ide::CommandBar> bar = AddToolbar("Zentrel2");
-    ide::Ref<ide::CommandBarControl> control = Add("Menu")->AddControl(*bar, 1);
+    ide::Ref<ide::Command> menu = Add("Menu");
+    ide::Ref<ide::CommandBarControl> control = menu->AddControl(*bar, 1);
     ide::Ref<ide::CommandBarButton> button = control->Button();
     ide::Ref<ide::CommandBar> older = Bar(BarGeneration::Older, "Zentrel2");
 
@@ -128,6 +130,7 @@ TEST_F(CommandBarsTest, RemovedBarIsGoneThroughEveryReference) {
     EXPECT_FALSE(bar->SetVisible(true));
     EXPECT_FALSE(button->SetStyle(ide::kButtonStyleIcon));
     EXPECT_FALSE(Add("CodeMenu")->AddControl(*bar, 1));
+    EXPECT_TRUE(menu->Delete());
     EXPECT_TRUE(AddToolbar("Zentrel2")) << "the name is free again";
 }
 
