@@ -50,13 +50,6 @@ ide::Ref<ide::CommandBarControl> NamedCommand::AddControl(ide::CommandBar& bar, 
         owner->Bars().Insert(*record, position, {.command = name_}));
 }
 
-bool NamedCommand::BoundTo(const KeyBinding& binding) const {
-    return std::any_of(bindings_.begin(), bindings_.end(), [&](const std::string& text) {
-        std::optional<KeyBinding> own = ParseBinding(text);
-        return own && *own == binding;
-    });
-}
-
 ide::Ref<ide::Command> CommandModel::Item(long index) {
     if (index < 1 || index > Count())
         return nullptr;

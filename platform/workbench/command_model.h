@@ -50,7 +50,6 @@ class NamedCommand : public ide::Command {
     const std::string& ButtonText() const { return buttonText_; }
     const std::string& Tooltip() const { return tooltip_; }
     const std::vector<std::string>& BindingTexts() const { return bindings_; }
-    bool BoundTo(const KeyBinding& binding) const;
 
   private:
     friend class CommandModel;

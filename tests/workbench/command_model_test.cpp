@@ -25,6 +25,18 @@ class CommandModelTest : public ::testing::Test {
                                           ide::kCommandStatusSupportedEnabled);
     }
     ide::Ref<ide::Command> Add(const std::string& name) { return Add(addIn_.get(), name); }
+    std::string Pressed(const std::string& keys) {
+        std::string ran, error;
+        bench_.PressKeys(
+            keys, [&](const std::string& name) { return !(ran = name).empty(); }, error);
+        return ran;
+    }
+    std::vector<std::string> NamesFrom(long first) {
+        std::vector<std::string> names;
+        for (long i = first; i <= commands_->Count(); ++i)
+            names.push_back(commands_->Item(i)->Name());
+        return names;
+    }
     ide::Ref<ide::Property> Scheme() {
         return bench_.GetProperties("Environment", "Keyboard")->Item(1);
     }
@@ -100,24 +112,8 @@ TEST_F(CommandModelTest, BindingTakesTheChordFromItsHolderInThatScopeOnlyOrChang
 
 }  // namespace
 
-class CommandWalkTest : public CommandModelTest {
-  protected:
-    std::string Pressed(const std::string& keys) {
-        std::string ran, error;
-        bench_.PressKeys(
-            keys, [&](const std::string& name) { return !(ran = name).empty(); }, error);
-        return ran;
-    }
-    std::vector<std::string> NamesFrom(long first) {
-        std::vector<std::string> names;
-        for (long i = first; i <= commands_->Count(); ++i)
-            names.push_back(commands_->Item(i)->Name());
-        return names;
-    }
-};
-
 // The add-in's setup walks the list by index and deletes as it goes.
-TEST_F(CommandWalkTest, DeletingDuringAWalkKeepsOrderNamesAndBindings) {
+TEST_F(CommandModelTest, DeletingDuringAWalkKeepsOrderNamesAndBindings) {
     bench_.SetKeyboardScheme("keys.vsk");
     const long fresh = commands_->Count();
     for (char digit : std::string("012345"))
@@ -142,7 +138,7 @@ TEST_F(CommandWalkTest, DeletingDuringAWalkKeepsOrderNamesAndBindings) {
 
 // A saved state may give one chord to several commands: the first in the list runs, and
 // binding the chord anew takes it from all of them.
-TEST_F(CommandWalkTest, AChordHeldTwiceRunsTheFirstHolderUntilTakenFromBoth) {
+TEST_F(CommandModelTest, AChordHeldTwiceRunsTheFirstHolderUntilTakenFromBoth) {
     workbench::IdeState state = workbench::FreshIdeState();
     state.keyboardScheme = "keys.vsk";
     for (const char* name : {"X.B", "X.A", "X.C"})
