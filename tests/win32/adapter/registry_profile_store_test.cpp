@@ -76,17 +76,5 @@ TEST_F(RegistryProfileStoreTest, ClearingASectionLeavesTheOthers) {
     EXPECT_TRUE(store.ClearSection("Never Written"));
 }
 
-TEST(RegistryProfileKeyTest, LivesUnderTheUsersSoftwareKey) {
-    RegistryProfileStore store;
-    ASSERT_TRUE(store.WriteInt("Adapter Test", "Marker", 7));
-    DWORD value = 0;
-    DWORD size = sizeof(value);
-    EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Tarn\\Zentrel2\\Adapter Test", "Marker",
-                           RRF_RT_REG_DWORD, nullptr, &value, &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(value, 7u);
-    EXPECT_TRUE(store.ClearSection("Adapter Test"));
-}
-
 }  // namespace
 }  // namespace win32
