@@ -68,13 +68,6 @@ class ZentrelTest : public testing::Test {
         steps.insert(steps.begin(), {"run", "--json", "--profile", "p.reg"});
         return Run(steps);
     }
-    // The report of a run that must succeed.
-    nlohmann::ordered_json Report(std::vector<std::string> steps) {
-        const Result result = RunSteps(std::move(steps));
-        EXPECT_EQ(result.status, 0) << result.err;
-        return result.status == 0 ? nlohmann::ordered_json::parse(result.out)
-                                  : nlohmann::ordered_json();
-    }
 
     testing_support::TempDir dir;
 };
