@@ -1,6 +1,5 @@
 #include "step_check.h"
 
-#include <cctype>
 #include <filesystem>
 #include <string_view>
 #include <unordered_set>
@@ -11,17 +10,6 @@
 #include "templates/template_walk.h"
 
 namespace app {
-
-namespace {
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-}  // namespace
 
 std::optional<std::string> MalformedPosition(const OpenStep& step) {
     // No file name is longer than this, which also bounds the queries a long step costs.
@@ -44,10 +32,8 @@ std::optional<std::string> MalformedPosition(const OpenStep& step) {
 
 std::optional<std::string> FirstUnknownCommand(const std::vector<Step>& steps,
                                                const templates::TemplateList& templates) {
-    // The IDE matches command names without regard to case; a template by its exact name.
-    std::unordered_set<std::string> table;
-    for (const host::CommandDef& row : host::NamedCommands())
-        table.insert(Lower(row.name));
+    // The table is looked up as Exec looks it up, so the check cannot disagree with the run; a
+    // template is matched by its exact name.
     std::unordered_set<std::string> templateNames;
     for (templates::TemplateWalk walk(templates); walk.Next();)
         templateNames.insert(templates::CommandName(walk.Node()));
@@ -55,7 +41,8 @@ std::optional<std::string> FirstUnknownCommand(const std::vector<Step>& steps,
     const std::string_view stem = host::kTemplateCommandStem;
     for (const Step& step : steps) {
         const auto* name = std::get_if<NameStep>(&step);
-        if (name == nullptr || table.contains(Lower(name->name)))
+        if (name == nullptr ||
+            host::FindNamedCommand(std::string(host::kCommandPrefix) + name->name) != nullptr)
             continue;
         if (name->name.size() > stem.size() &&
             editor::EqualsIgnoreCase(std::string_view(name->name).substr(0, stem.size()), stem) &&
