@@ -3,8 +3,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "analysis/member_record.h"
 #include "editor/ide.h"
 #include "sys/platform.h"
 
@@ -53,6 +55,13 @@ class EditorDocument : public SourceDocument {
     long CaretLine();
     std::string GetSelectedText(bool selectLineIfEmpty);
     void InsertText(const std::string& text);
+
+    // analysis::CollectMembers, told whether this document is a source file.
+    void CollectMembers(std::string_view text, std::string_view className, std::string_view access,
+                        int line, int count, bool firstOnly, analysis::MemberList& members) const;
+    // The declaration that begins on the caret's line and ends on it or the next, read in
+    // the class around it; else the first one in the selected text. False when neither.
+    bool MemberAtCaret(analysis::MemberRecord& record);
 
     const ide::Ref<ide::Document>& Document() const { return document_; }
     const ide::Ref<ide::TextWindow>& TextView() const { return textWindow_; }
