@@ -1,6 +1,7 @@
 #include "host/command_table.h"
 
 #include "commands/navigate/friend_file.h"
+#include "commands/navigate/friend_member.h"
 #include "commands/navigate/step.h"
 #include "editor/extension_list.h"
 #include "host/add_in_menu.h"
@@ -54,7 +55,8 @@ constexpr CommandDef kRows[] = {
      .description = "Find Friend Member",
      .binding = u"Text Editor::ctrl+2",
      .menuText = "Friend &Member\tCTRL+2",
-     .enabledWhen = CppDocument},
+     .enabledWhen = CppDocument,
+     .run = commands::navigate::FriendMember},
     {.number = 32774,
      .name = "Browse",
      .buttonText = "Browse",
