@@ -5,6 +5,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 namespace golden {
 
@@ -39,7 +40,7 @@ std::map<std::string, fs::path> FilesBelow(const fs::path& root) {
         return files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         if (entry.is_regular_file())
-            files[fs::relative(entry.path(), root).generic_string()] = entry.path();
+            files[entry.path().lexically_relative(root).generic_string()] = entry.path();
     }
     return files;
 }
@@ -81,8 +82,13 @@ std::string ReadFile(const fs::path& path) {
 std::vector<std::string> CaseNames() {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(CasesDir())) {
-        if (entry.is_directory())
-            names.push_back(entry.path().filename().string());
+        const std::string name = entry.path().filename().string();
+        const fs::path styles = entry.path() / "line-ends";
+        if (entry.is_directory() && !fs::exists(styles))
+            names.push_back(name);
+        else if (entry.is_directory())
+            for (const std::string& style : ReadLines(styles))
+                names.push_back(name + "/" + style);
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -94,9 +100,18 @@ std::string TestName(std::string name) {
     return name;
 }
 
-Case LoadCase(const std::string& name) {
+Case LoadCase(const std::string& run) {
     Case c;
-    c.dir = CasesDir() / name;
+    const std::size_t slash = run.find('/');
+    c.dir = CasesDir() / run.substr(0, slash);
+    if (slash != std::string::npos) {
+        static const std::map<std::string, std::string> kLineEnds = {
+            {"lf", "\n"}, {"crlf", "\r\n"}, {"cr", "\r"}};
+        const auto style = kLineEnds.find(run.substr(slash + 1));
+        if (style == kLineEnds.end())
+            throw std::runtime_error(run + ": line-ends lists a style other than lf, crlf, cr");
+        c.lineEnd = style->second;
+    }
     c.steps = ReadLines(c.dir / "steps");
     c.hosts = fs::exists(c.dir / "hosts") ? ReadLines(c.dir / "hosts")
                                           : std::vector<std::string>{"posix", "windows"};
@@ -120,6 +135,19 @@ void Case::Prepare(const fs::path& work) const {
     fs::create_directories(work);
     if (fs::is_directory(dir / "before"))
         fs::copy(dir / "before", work, fs::copy_options::recursive);
+    if (lineEnd == "\n")
+        return;
+    for (const auto& entry : FilesBelow(work)) {
+        const std::string text = Converted(ReadFile(entry.second));
+        std::ofstream(entry.second, std::ios::binary) << text;
+    }
+}
+
+std::string Case::Converted(const std::string& text) const {
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? lineEnd : std::string(1, c);
+    return out;
 }
 
 bool Case::IsIdeOwn(const std::string& relative) const {
@@ -158,7 +186,7 @@ std::string Case::CompareFiles(const fs::path& work, bool profileIsFile) const {
                 out += relative + ": not expected\n";
             continue;
         }
-        const std::string want = ReadFile(wanted->second.path), got = ReadFile(path);
+        const std::string want = Converted(ReadFile(wanted->second.path)), got = ReadFile(path);
         if (wanted->second.fromAfter && relative.ends_with(".json")) {
             out += CompareJson(Json::parse(want), Json::parse(got, nullptr, false), work, relative);
         } else if (want != got) {

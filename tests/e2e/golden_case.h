@@ -22,6 +22,8 @@ struct Case {
     // Lines that must occur in standard error; an empty list: nothing may be written there.
     std::optional<std::vector<std::string>> stderrFragments;
     std::vector<std::string> hosts;
+    // Every file of before/ and after/ is written with LF; a run gives them this line end.
+    std::string lineEnd = "\n";
 
     bool RunsOn(const std::string& host) const;
     // Copies before/ into `work`, which is created.
@@ -29,13 +31,17 @@ struct Case {
     // One line per difference between `work` and before/ with after/ over it; empty when none.
     // `profileIsFile` false: the profile lives elsewhere (the registry) and is not compared.
     std::string CompareFiles(const fs::path& work, bool profileIsFile) const;
+    // `text`, written with LF, with this run's line end.
+    std::string Converted(const std::string& text) const;
     // The profile and the files the IDE keeps beside it (NAME.ide.json, NAME.ide/...).
     bool IsIdeOwn(const std::string& relative) const;
 };
 
-// The case folders' names, sorted.
+// Every run of the cases, sorted: a folder's name, or `name/style` once for each line-end style
+// (lf, crlf, cr) its `line-ends` file lists.
 std::vector<std::string> CaseNames();
-Case LoadCase(const std::string& name);
+// One run as CaseNames gives it; throws on a line-end style it does not know.
+Case LoadCase(const std::string& run);
 // The case's name as a test's name: letters, digits and '_'.
 std::string TestName(std::string name);
 

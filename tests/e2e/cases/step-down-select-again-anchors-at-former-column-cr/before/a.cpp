@@ -1,1 +1,0 @@
-void f(){    x();}void g(){    y();}void h(){}
