@@ -3,6 +3,7 @@
 #include <climits>
 #include <string>
 
+#include "analysis/char_classes.h"
 #include "analysis/declaration_words.h"
 #include "analysis/member_record.h"
 #include "analysis/text_cursor.h"
@@ -81,17 +82,50 @@ void SplitParameters(MemberRecord& record, std::string_view list) {
     }
 }
 
-// The parameter list and what follows it. The cursor is on the ')' and ends on its '('
-// (or stays on the ')' when it has none).
-void ReadFunction(MemberRecord& record, TextCursor& k, std::string_view text, int end, bool body) {
-    const int close = k.Position();
-    record.SetPostfix(Between(text, close + 1, end));
-    if (!k.MatchBracket()) {
-        return;
+// Where a constructor's initialiser list begins, when the parenthesis opening at `open` is
+// one of its entries (name(...) after ") :" or after "),"); else -1.
+int InitialiserListStart(std::string_view text, int open) {
+    int p = open - 1;
+    const auto skip = [&](bool (*inRun)(char)) {
+        while (p > 0 && inRun(text[p])) {
+            --p;
+        }
+    };
+    skip(IsWhitespace);
+    skip(IsIdentifierChar);
+    skip(IsWhitespace);
+    const bool separator = text[p] == ',' || (text[p] == ':' && p > 0 && text[p - 1] != ':');
+    if (!separator) {
+        return -1;
     }
-    record.Function = true;
-    SplitParameters(record, Between(text, k.Position() + 1, close));
-    record.Body = body;
+    int q = p - 1;
+    while (q > 0 && IsWhitespace(text[q])) {
+        --q;
+    }
+    return q > 0 && text[q] == ')' ? p : -1;
+}
+
+// The parameter list and what follows it. The cursor is on the ')' and ends on its '('
+// (or stays on the ')' when it has none). In a definition the last parenthesis may close
+// an entry of a constructor's initialiser list: the list is passed over, or every such
+// constructor would be read as one named after its last initialised member.
+void ReadFunction(MemberRecord& record, TextCursor& k, std::string_view text, int end, bool body) {
+    int close = k.Position();
+    while (k.MatchBracket()) {
+        const int start = body ? InitialiserListStart(text, k.Position()) : -1;
+        if (start < 0) {
+            record.SetPostfix(Between(text, close + 1, end));
+            record.Function = true;
+            SplitParameters(record, Between(text, k.Position() + 1, close));
+            record.Body = body;
+            return;
+        }
+        end = start;
+        close =
+            static_cast<int>(TrimRight(text.substr(0, static_cast<std::size_t>(start))).size()) - 1;
+        k.SetPosition(close);
+    }
+    record.SetPostfix(Between(text, close + 1, end));
 }
 
 // Initialiser and array dimensions, found backwards; the cursor ends on the first of them,

@@ -14,100 +14,98 @@ PasteStyle Style(std::string_view on) {
             on.find('S') != on.npos};
 }
 
-enum Form { kHeader, kHeaderNoTerminator, kSource, kSourceWithBody };
+// kHeader: a declaration in a class body; kBare: the same without terminator (as the
+// templates take it); kHead and kBody: a definition in a source file, without and with body.
+enum Form { kHeader, kBare, kHead, kBody };
+
+struct Output {
+    Form form;
+    const char* style;
+    const char* expected;
+    int indent = 0;
+    int align = 24;
+};
 
 struct Row {
     const char* declaration;
     const char* className;
     bool readInSource;
-    Form form;
-    const char* style;
-    int indent;
-    int align;
-    const char* expected;
+    std::vector<Output> outputs;
 };
 
 TEST(MemberGenerator, WritesTheDeclarationOrDefinition) {
+    // clang-format off
     const std::vector<Row> rows = {
-        {"virtual void Draw(CDC* pDC) const;", "CView", false, kSourceWithBody, "DPC", 0, 24,
-         "/*virtual*/ void CView::Draw(CDC* pDC) const\r\n{\r\n\t// \r\n}\r\n"},
-        {"virtual void Draw(CDC* pDC) const;", "CView", false, kSourceWithBody, "DS", 0, 24,
-         "void CView::Draw(CDC* pDC) const\r\n{\r\n}\r\n"},
-        {"virtual void Draw(CDC* pDC) const;", "CView", false, kSource, "P", 0, 24,
-         "/*virtual*/ void CView::Draw(CDC* pDC) const\r\n"},
-        {"virtual void Draw(CDC* pDC) const;", "CView", false, kHeader, "", 0, 24,
-         "\tvirtual void\t\tDraw(CDC* pDC) const;\r\n"},
-        {"virtual void Draw(CDC* pDC) const;", "CView", false, kHeaderNoTerminator, "", 0, 24,
-         "virtual void Draw(CDC* pDC) const"},
-        // Defaults: in a source file as comments, only with their setting; the separator
-        // follows Paste Space in both forms.
-        {"void Set(int n = 0, BOOL b = TRUE);", "CFoo", false, kSource, "DS", 0, 24,
-         "void CFoo::Set(int n /*=0*/, BOOL b /*=TRUE*/)\r\n"},
-        {"void Set(int n = 0, BOOL b = TRUE);", "CFoo", false, kSource, "D", 0, 24,
-         "void CFoo::Set(int n /*=0*/,BOOL b /*=TRUE*/)\r\n"},
-        {"void Set(int n = 0, BOOL b = TRUE);", "CFoo", false, kSource, "S", 0, 24,
-         "void CFoo::Set(int n, BOOL b)\r\n"},
-        {"void Set(int n = 0, BOOL b = TRUE);", "CFoo", false, kHeader, "", 0, 24,
-         "\tvoid\t\t\t\tSet(int n=0,BOOL b=TRUE);\r\n"},
-        {"void Set(int n /*=0*/, BOOL b /*=TRUE*/)", "CFoo", true, kHeader, "S", 0, 24,
-         "\tvoid\t\t\t\tSet(int n=0, BOOL b=TRUE);\r\n"},
-        // Glued pointers keep the name on the '*', except where the type is padded.
-        {"char *m_pBuf;", "CFoo", false, kSource, "DPC", 0, 24, "char *CFoo::m_pBuf;\r\n"},
-        {"char *m_pBuf;", "CFoo", false, kHeader, "", 8, 16, "\t\tchar *\tm_pBuf;\r\n"},
-        {"char *m_pBuf;", "", false, kHeader, "", 8, 16, "char *\t\t\tm_pBuf;\r\n"},
-        // Alignment: spaces to a column between tab stops; one tab once the type reaches it.
-        {"int x;", "CFoo", false, kHeader, "", 0, 26, "\tint\t\t\t\t\t  x;\r\n"},
-        {"unsigned long long x;", "CFoo", false, kHeader, "", 0, 8, "\tunsigned long long\tx;\r\n"},
-        {"STDMETHOD(Invoke)(DISPID id);", "CFoo", false, kHeader, "", 0, 24,
-         "\tSTDMETHOD(Invoke)(DISPID id);\r\n"},
-        {"STDMETHOD(Invoke)(DISPID id);", "CFoo", false, kSourceWithBody, "DPC", 0, 24,
-         "STDMETHODIMP CFoo::Invoke(DISPID id)\r\n{\r\n\t// \r\n}\r\n"},
-        {"\nSTDMETHODV(Invoke)();", "CFoo", false, kSource, "", 0, 24,
-         "STDMETHODIMPV CFoo::Invoke()\r\n"},
-        {"STDMETHOD_(HRESULT, Invoke)(DISPID id);", "CFoo", false, kSource, "", 0, 24,
-         "STDMETHODIMP_ CFoo::HRESULT, Invoke(DISPID id)\r\n"},
-        {"STDMETHODIMPV_ CFoo::Invoke()", "", true, kHeader, "", 0, 24,
-         "\tSTDMETHODV_(Invoke)();\r\n"},
-        {"CFoo(int n);", "CFoo", false, kHeader, "", 4, 24, "\tCFoo(int n);\r\n"},
-        {"CFoo(int n);", "CFoo", false, kSourceWithBody, "C", 0, 24,
-         "CFoo::CFoo(int n)\r\n{\r\n\t// Construct\r\n}\r\n"},
-        {"virtual ~CFoo();", "CFoo", false, kSourceWithBody, "PC", 0, 24,
-         "/*virtual*/ CFoo::~CFoo()\r\n{\r\n\t// Destruct\r\n}\r\n"},
-        {"virtual ~CFoo();", "CFoo", false, kHeader, "", 0, 24, "\tvirtual ~CFoo();\r\n"},
-        // Data: the initialiser only in a source file, after the array dimensions.
-        {"static int s_count = 5;", "CFoo", false, kHeader, "", 0, 24,
-         "\tstatic int\t\t\ts_count;\r\n"},
-        {"static int s_count = 5;", "CFoo", false, kSourceWithBody, "P", 0, 24,
-         "/*static*/ int CFoo::s_count=5;\r\n"},
-        {"static int s_count = 5;", "CFoo", false, kSource, "", 0, 24, "int CFoo::s_count=5;\r\n"},
-        {"int a[10] = 5;", "CFoo", false, kSource, "", 0, 24, "int CFoo::a[10]=5;\r\n"},
-        {"int a[10] = 5;", "CFoo", false, kHeader, "", 0, 24, "\tint\t\t\t\t\ta[10];\r\n"},
-        {"int g_count = 0;", "", true, kHeader, "DPCS", 0, 24, "extern int\t\t\t\tg_count;\r\n"},
-        {"int g_count = 0;", "", true, kSource, "DPCS", 0, 24, "int g_count=0;\r\n"},
-        {"void Helper(int n) {", "", true, kSourceWithBody, "DPC", 0, 24,
-         "void Helper(int n)\r\n{\r\n\t// \r\n}\r\n"},
-        {"CFoo& operator+=(const CFoo& o);", "CFoo", false, kSource, "", 0, 24,
-         "CFoo& CFoo::operator+=(const CFoo& o)\r\n"},
-        {"afx_msg void OnPaint();", "CFoo", false, kHeader, "", 0, 24,
-         "\tafx_msg void\t\tOnPaint();\r\n"},
-        {"afx_msg void OnPaint();", "CFoo", false, kSource, "P", 0, 24,
-         "/*afx_msg*/ void CFoo::OnPaint()\r\n"},
-        {"virtual void f() const = 0;", "CFoo", false, kHeader, "", 0, 24,
-         "\tvirtual void\t\tf() const = 0;\r\n"},
-        {"static virtual mutable inline int f();", "CFoo", false, kHeader, "", 0, 24,
-         "\tinline static mutable virtual int\tf();\r\n"},
-        {"static virtual mutable inline int f();", "CFoo", false, kSource, "P", 0, 24,
-         "/*inline*/ /*static*/ /*mutable*/ /*virtual*/ int CFoo::f()\r\n"},
+        {"virtual void Draw(CDC* pDC) const;", "CView", false, {
+            {kBody, "DPC", "/*virtual*/ void CView::Draw(CDC* pDC) const\r\n{\r\n\t// \r\n}\r\n"},
+            {kBody, "DS", "void CView::Draw(CDC* pDC) const\r\n{\r\n}\r\n"},
+            {kHead, "P", "/*virtual*/ void CView::Draw(CDC* pDC) const\r\n"},
+            {kHeader, "", "\tvirtual void\t\tDraw(CDC* pDC) const;\r\n"},
+            {kBare, "", "virtual void Draw(CDC* pDC) const"}}},
+        // Defaults as comments in a source file, by their setting; Paste Space in both forms.
+        {"void Set(int n = 0, BOOL b = TRUE);", "CFoo", false, {
+            {kHead, "DS", "void CFoo::Set(int n /*=0*/, BOOL b /*=TRUE*/)\r\n"},
+            {kHead, "D", "void CFoo::Set(int n /*=0*/,BOOL b /*=TRUE*/)\r\n"},
+            {kHead, "S", "void CFoo::Set(int n, BOOL b)\r\n"},
+            {kHeader, "", "\tvoid\t\t\t\tSet(int n=0,BOOL b=TRUE);\r\n"}}},
+        {"void Set(int n /*=0*/, BOOL b /*=TRUE*/)", "CFoo", true, {
+            {kHeader, "S", "\tvoid\t\t\t\tSet(int n=0, BOOL b=TRUE);\r\n"}}},
+        // A glued name stays on its '*' unless the type is padded.
+        {"char *m_pBuf;", "CFoo", false, {{kHead, "DPC", "char *CFoo::m_pBuf;\r\n"},
+            {kHeader, "", "\t\tchar *\tm_pBuf;\r\n", 8, 16}}},
+        {"char *m_pBuf;", "", false, {{kHeader, "", "char *\t\t\tm_pBuf;\r\n", 8, 16}}},
+        // Padding: spaces between tab stops; one tab once the type reaches the column.
+        {"int m_x;", "CFoo", false, {{kHeader, "", "\tint\t\tm_x;\r\n", 4, 12}}},
+        {"int x;", "CFoo", false, {{kHeader, "", "\tint\t\t\t\t\t  x;\r\n", 0, 26}}},
+        {"unsigned long long x;", "CFoo", false, {
+            {kHeader, "", "\tunsigned long long\tx;\r\n", 0, 8}}},
+        {"STDMETHOD(Invoke)(DISPID id);", "CFoo", false, {
+            {kHeader, "", "\tSTDMETHOD(Invoke)(DISPID id);\r\n"},
+            {kBody, "DPC", "STDMETHODIMP CFoo::Invoke(DISPID id)\r\n{\r\n\t// \r\n}\r\n"}}},
+        {"\nSTDMETHODV(Invoke)();", "CFoo", false, {
+            {kHead, "", "STDMETHODIMPV CFoo::Invoke()\r\n"}}},
+        {"STDMETHOD_(HRESULT, Invoke)(DISPID id);", "CFoo", false, {
+            {kHead, "", "STDMETHODIMP_ CFoo::HRESULT, Invoke(DISPID id)\r\n"}}},
+        {"STDMETHODIMPV_ CFoo::Invoke()", "", true, {
+            {kHeader, "", "\tSTDMETHODV_(Invoke)();\r\n"}}},
+        {"CFoo(int n);", "CFoo", false, {{kHeader, "", "\tCFoo(int n);\r\n", 4, 24},
+            {kBody, "C", "CFoo::CFoo(int n)\r\n{\r\n\t// Construct\r\n}\r\n"}}},
+        {"virtual ~CFoo();", "CFoo", false, {
+            {kBody, "PC", "/*virtual*/ CFoo::~CFoo()\r\n{\r\n\t// Destruct\r\n}\r\n"},
+            {kHeader, "", "\tvirtual ~CFoo();\r\n"}}},
+        // The initialiser only in a source file, after any array dimensions.
+        {"static int s_count = 5;", "CFoo", false, {{kHeader, "", "\tstatic int\t\t\ts_count;\r\n"},
+            {kBody, "P", "/*static*/ int CFoo::s_count=5;\r\n"},
+            {kHead, "", "int CFoo::s_count=5;\r\n"}}},
+        {"int a[10] = 5;", "CFoo", false, {{kHead, "", "int CFoo::a[10]=5;\r\n"},
+            {kHeader, "", "\tint\t\t\t\t\ta[10];\r\n"}}},
+        {"int g_count = 0;", "", true, {{kHeader, "DPCS", "extern int\t\t\t\tg_count;\r\n"},
+            {kHead, "DPCS", "int g_count=0;\r\n"}}},
+        {"void Helper(int n) {", "", true, {
+            {kBody, "DPC", "void Helper(int n)\r\n{\r\n\t// \r\n}\r\n"}}},
+        {"CFoo& operator+=(const CFoo& o);", "CFoo", false, {
+            {kHead, "", "CFoo& CFoo::operator+=(const CFoo& o)\r\n"}}},
+        {"afx_msg void OnPaint();", "CFoo", false, {
+            {kHeader, "", "\tafx_msg void\t\tOnPaint();\r\n"},
+            {kHead, "P", "/*afx_msg*/ void CFoo::OnPaint()\r\n"}}},
+        {"virtual void f() const = 0;", "CFoo", false, {
+            {kHeader, "", "\tvirtual void\t\tf() const = 0;\r\n"}}},
+        {"static virtual mutable inline int f();", "CFoo", false, {
+            {kHeader, "", "\tinline static mutable virtual int\tf();\r\n"},
+            {kHead, "P", "/*inline*/ /*static*/ /*mutable*/ /*virtual*/ int CFoo::f()\r\n"}}},
     };
+    // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message()
-                     << row.declaration << " form " << row.form << " style " << row.style);
         MemberRecord record;
         ASSERT_TRUE(ParseDeclaration(row.readInSource, record, row.declaration, row.className, ""));
-        const bool source = row.form == kSource || row.form == kSourceWithBody;
-        EXPECT_EQ(record.Generate(row.indent, row.align, source, row.form == kSourceWithBody,
-                                  row.form == kHeaderNoTerminator, Style(row.style)),
-                  row.expected);
+        for (const Output& out : row.outputs) {
+            SCOPED_TRACE(testing::Message()
+                         << row.declaration << " form " << out.form << " style " << out.style);
+            const bool source = out.form == kHead || out.form == kBody;
+            EXPECT_EQ(record.Generate(out.indent, out.align, source, out.form == kBody,
+                                      out.form == kBare, Style(out.style)),
+                      out.expected);
+        }
     }
 }
 
