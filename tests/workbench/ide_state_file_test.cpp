@@ -70,16 +70,10 @@ TEST_F(IdeStateFileTest, MalformedFileIsRefusedAndLeftAlone) {
         const char* replace;
         const char* reason;
     } cases[] = {
+        // The other defects are golden cases (ide-state-malformed-*). A defect found last must
+        // still leave nothing half restored.
         {"", "{\"format\": 1,", "not valid JSON"},
-        {"", "[]", "the file should be an object"},
-        {"\"format\": 1", "\"format\": 2", "format 2 is not known"},
-        {"\"registryRoot\"", "\"registryPath\"", "registryRoot should be a text"},
-        {"\"picture\": 0", "\"picture\": \"0\"", "commandBars[0].buttons[0].picture should be"},
-        {"\"Global::ctrl+shift+s\"", "7", "commands[0].bindings[0] should be a text"},
-        {"\"Global::ctrl+shift+s\"", "\"ctrl+shift+s\"", "malformed binding \"ctrl+shift+s\""},
-        {"\"name\": \"Edit.Paste\"", "\"name\": \"edit.copy\"", "two commands are named edit.copy"},
         {"\"command\": \"Edit.Copy\"", "\"command\": \"Edit.Cut\"", "unknown command \"Edit.Cut\""},
-        {"\"scheme\": \"[Default Settings]\"", "\"scheme\": \"\"", "no keyboard scheme"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);

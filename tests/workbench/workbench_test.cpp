@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "support/temp_dir.h"
@@ -117,18 +116,11 @@ TEST_F(WorkbenchTest, WriteBackWritesModifiedDocumentsAndReportsFailures) {
     EXPECT_EQ(modified(), (std::vector<bool>{true, false, false}));
 }
 
-TEST_F(WorkbenchTest, SelectionByLineAndColumn) {
+// Where a position lands, over CR LF and CR too, the step golden cases show on both hosts.
+TEST_F(WorkbenchTest, APositionPastTheTextIsRefusedAndKeepsTheSelection) {
     ide::Ref<ide::Document> document = Open("a.cpp", "ab\r\ncde\n");
     std::string error;
-    EXPECT_TRUE(bench_.SetSelection(document, 2, 4, 1, 2, error)) << error;
-    auto caret = bench_.ActiveCaret();
-    ASSERT_TRUE(caret);
-    EXPECT_EQ(caret->path, document->FullName());
-    EXPECT_EQ(
-        std::tie(caret->anchorLine, caret->anchorColumn, caret->caretLine, caret->caretColumn),
-        std::make_tuple(2L, 4L, 1L, 2L));
-    EXPECT_EQ(SelectionOf(*document).Text(), "b\r\ncde");
-
+    ASSERT_TRUE(bench_.SetSelection(document, 2, 4, 1, 2, error)) << error;
     EXPECT_FALSE(bench_.SetSelection(document, 1, 4, 1, 1, error));
     EXPECT_NE(error.find("line 1, column 4"), std::string::npos) << error;
     EXPECT_FALSE(bench_.SetSelection(document, 1, 1, 4, 1, error));
