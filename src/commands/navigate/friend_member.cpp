@@ -1,5 +1,7 @@
 #include "commands/navigate/friend_member.h"
 
+#include <string>
+
 #include "commands/navigate/friend_path.h"
 #include "editor/command_frame.h"
 #include "editor/editor_document.h"
@@ -27,8 +29,8 @@ std::string EscapeTildes(const std::string& name) {
     throw editor::CommandAbort::Silent();
 }
 
-}  // namespace
-
+// The editor's find pattern for the line that declares or defines the member in the friend
+// file; `name` is the member's name with every '~' escaped.
 std::string FriendMemberPattern(const analysis::MemberRecord& member, const std::string& name,
                                 bool inSourceFile) {
     const bool classMember = !member.Class.empty();
@@ -40,6 +42,8 @@ std::string FriendMemberPattern(const analysis::MemberRecord& member, const std:
         return "([ \\t]" + name + "\\()|(\\(" + name + "\\))";
     return "[ \\t]" + name + (member.Function ? "\\(" : ";");
 }
+
+}  // namespace
 
 void FriendMember(const CommandContext& context) {
     editor::RunCommand(context.platform, true, [&] {
