@@ -181,6 +181,16 @@ bool ReadName(MemberRecord& record, TextCursor& k, std::string_view text) {
     k.Move(-1);
     k.SkipWhitespace(-1);
     k.SkipIdentifier(-1);
+    // The brackets of operator() and operator[] are part of the name.
+    const int at = k.Position();
+    for (std::string_view name : {"operator()", "operator[]"}) {
+        const int start = at + 1 - static_cast<int>(name.size());
+        if (start > 0 && Between(text, start, at + 1) == name) {
+            record.Member = std::string(name);
+            k.SetPosition(start);
+            return true;
+        }
+    }
     if (k.Current() != ')') {
         k.Move(1);
         record.Member = std::string(Trim(Between(text, k.Position(), nameEnd)));
