@@ -63,15 +63,6 @@ TEST_F(WorkbenchTest, ActiveWindowFollowsTheActiveDocument) {
     EXPECT_FALSE(bench_.Activate(nullptr));
 }
 
-TEST_F(WorkbenchTest, LanguageFollowsTheExtension) {
-    for (const char* name : {"a.cpp", "a.C", "a.Hxx", "a.inl", "a.idl"})
-        EXPECT_EQ(Open(name, "")->Language(), "C/C++") << name;
-    EXPECT_EQ(Open("Makefile", "")->Language(), "Plain Text");
-    ide::Ref<ide::Document> text = Open("notes.txt", "");
-    EXPECT_TRUE(text->SetLanguage("C/C++"));
-    EXPECT_EQ(text->Language(), "C/C++");
-}
-
 TEST_F(WorkbenchTest, SavesExactBytes) {
     const std::string original = "one\r\ntwo\nthree\rfour";
     ide::Ref<ide::Document> document = Open("mixed.cpp", original);
