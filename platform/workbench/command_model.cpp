@@ -10,8 +10,12 @@ namespace {
 // One text for all the spellings KeyBinding's == takes as equal; the scope's length keeps a
 // scope ending in ':' apart from a chord starting with one.
 std::string BindingKey(const KeyBinding& binding) {
-    std::string scope = FoldCase(binding.scope);
-    return std::to_string(scope.size()) + ':' + scope + binding.chord;
+    std::string key = std::to_string(binding.scope.size());
+    key.reserve(key.size() + 1 + binding.scope.size() + binding.chord.size());
+    key += ':';
+    key += FoldCase(binding.scope);
+    key += binding.chord;
+    return key;
 }
 
 std::optional<std::string> BindingKeyOf(const std::string& text) {
@@ -90,25 +94,22 @@ std::shared_ptr<NamedCommand> CommandModel::Add(const std::string& fullName,
                                                 const std::string& buttonText,
                                                 const std::string& tooltip,
                                                 std::vector<std::string> bindings) {
-    if (fullName.empty())
-        return nullptr;
-    auto [slot, added] = byName_.try_emplace(FoldCase(fullName));
-    if (!added)
+    if (fullName.empty() || byName_.contains(fullName))
         return nullptr;
     auto command = std::make_shared<NamedCommand>(weak_from_this(), fullName, buttonText, tooltip);
     command->sequence_ = nextSequence_++;
     command->bindings_ = std::move(bindings);
-    slot->second = command;
+    byName_.emplace(command->name_, command);
     Index(*command);
     commands_.PushBack(command);
     return command;
 }
 
 void CommandModel::Clear() {
-    commands_.ForEach([](const auto& command) { command->owner_.reset(); });
-    commands_.Clear();
     byName_.clear();
     byBinding_.clear();
+    commands_.ForEach([](const auto& command) { command->owner_.reset(); });
+    commands_.Clear();
 }
 
 void CommandModel::Reserve(std::size_t commands) {
@@ -124,7 +125,7 @@ std::vector<std::shared_ptr<NamedCommand>> CommandModel::All() const {
 }
 
 std::shared_ptr<NamedCommand> CommandModel::Find(const std::string& fullName) const {
-    auto found = byName_.find(FoldCase(fullName));
+    auto found = byName_.find(fullName);
     return found == byName_.end() ? nullptr : found->second;
 }
 
@@ -132,9 +133,11 @@ std::shared_ptr<NamedCommand> CommandModel::BoundTo(const KeyBinding& binding) c
     auto holders = byBinding_.find(BindingKey(binding));
     if (holders == byBinding_.end())
         return nullptr;
-    const NamedCommand* first = *std::min_element(
-        holders->second.begin(), holders->second.end(),
-        [](const NamedCommand* a, const NamedCommand* b) { return a->sequence_ < b->sequence_; });
+    const NamedCommand* first = nullptr;
+    holders->second.ForEach([&](const NamedCommand* holder) {
+        if (first == nullptr || holder->sequence_ < first->sequence_)
+            first = holder;
+    });
     return Find(first->FullName());
 }
 
@@ -153,10 +156,10 @@ bool CommandModel::WriteBindings(NamedCommand& command, const std::vector<std::s
         auto holders = byBinding_.find(key);
         if (holders == byBinding_.end())
             continue;
-        for (NamedCommand* other : holders->second) {
+        holders->second.ForEach([&](NamedCommand* other) {
             std::erase_if(other->bindings_,
                           [&](const std::string& text) { return BindingKeyOf(text) == key; });
-        }
+        });
         byBinding_.erase(holders);
     }
     command.bindings_ = bindings;
@@ -171,7 +174,7 @@ bool CommandModel::Remove(NamedCommand& command) {
     const std::shared_ptr<NamedCommand> kept = commands_[*position];
     bars_->RemoveButtonsOf(command.FullName());
     Unindex(command);
-    byName_.erase(FoldCase(command.FullName()));
+    byName_.erase(command.FullName());
     command.owner_.reset();
     commands_.Erase(*position);
     return true;
@@ -199,7 +202,7 @@ std::optional<std::size_t> CommandModel::PositionOf(const NamedCommand& command)
 void CommandModel::Index(NamedCommand& command) {
     for (const std::string& text : command.bindings_) {
         if (std::optional<std::string> key = BindingKeyOf(text))
-            byBinding_[*key].insert(&command);
+            byBinding_[*key].Insert(&command);
     }
 }
 
@@ -209,9 +212,27 @@ void CommandModel::Unindex(NamedCommand& command) {
         auto holders = key ? byBinding_.find(*key) : byBinding_.end();
         if (holders == byBinding_.end())
             continue;
-        holders->second.erase(&command);
-        if (holders->second.empty())
+        holders->second.Erase(&command);
+        if (holders->second.Empty())
             byBinding_.erase(holders);
+    }
+}
+
+void CommandModel::Holders::Insert(NamedCommand* command) {
+    if (first_ == nullptr)
+        first_ = command;
+    else if (first_ != command)
+        more_.insert(command);
+}
+
+void CommandModel::Holders::Erase(NamedCommand* command) {
+    if (first_ != command) {
+        more_.erase(command);
+    } else if (more_.empty()) {
+        first_ = nullptr;
+    } else {
+        first_ = *more_.begin();
+        more_.erase(more_.begin());
     }
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -117,13 +118,34 @@ class CommandModel : public ide::Commands, public std::enable_shared_from_this<C
     // The bar when it is one of this IDE's.
     std::shared_ptr<BarRecord> OwnBar(ide::CommandBar& bar) const;
 
+    // The commands holding one binding. A restored state may give one binding to several, but
+    // almost always one holds it, and that one costs no set of its own.
+    class Holders {
+      public:
+        void Insert(NamedCommand* command);
+        void Erase(NamedCommand* command);
+        bool Empty() const { return first_ == nullptr; }
+        template <typename Visit>
+        void ForEach(Visit&& visit) const {
+            if (first_ != nullptr)
+                visit(first_);
+            for (NamedCommand* command : more_)
+                visit(command);
+        }
+
+      private:
+        NamedCommand* first_ = nullptr;
+        std::unordered_set<NamedCommand*> more_;
+    };
+
     std::shared_ptr<CommandBarStore> bars_;
     std::shared_ptr<KeyboardScheme> scheme_;
     GapList<std::shared_ptr<NamedCommand>> commands_;
     std::uint64_t nextSequence_ = 0;
-    std::unordered_map<std::string, std::shared_ptr<NamedCommand>> byName_;  // folded full name
-    // Holders of each binding, by BindingKey; a restored state may give one binding to several.
-    std::unordered_map<std::string, std::unordered_set<NamedCommand*>> byBinding_;
+    // Keyed by each command's own full name, so that indexing copies no name.
+    std::unordered_map<std::string_view, std::shared_ptr<NamedCommand>, FoldedHash, FoldedEqual>
+        byName_;
+    std::unordered_map<std::string, Holders> byBinding_;  // by BindingKey
 };
 
 }  // namespace workbench

@@ -1,13 +1,14 @@
 #include "workbench/ide_state.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_set>
 
 namespace workbench {
 namespace {
 
 bool Validate(const IdeState& state, std::string& error) {
-    std::unordered_set<std::string> commandNames;  // folded
+    std::unordered_set<std::string_view, FoldedHash, FoldedEqual> commandNames;
     commandNames.reserve(state.commands.size());
     for (std::size_t i = 0; i < state.commands.size(); ++i) {
         const CommandState& command = state.commands[i];
@@ -15,7 +16,7 @@ bool Validate(const IdeState& state, std::string& error) {
             error = "command " + std::to_string(i + 1) + " has no name";
             return false;
         }
-        if (!commandNames.insert(FoldCase(command.name)).second) {
+        if (!commandNames.insert(command.name).second) {
             error = "two commands are named " + command.name;
             return false;
         }
@@ -39,7 +40,7 @@ bool Validate(const IdeState& state, std::string& error) {
             return false;
         }
         for (const ButtonState& button : bar.buttons) {
-            if (!commandNames.contains(FoldCase(button.command))) {
+            if (!commandNames.contains(button.command)) {
                 error = "a button of command bar " + bar.name + " runs the unknown command \"" +
                         button.command + "\"";
                 return false;

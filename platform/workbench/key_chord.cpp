@@ -1,29 +1,38 @@
 #include "workbench/key_chord.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace workbench {
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
+// The classic locale's rules, which the program runs under: bytes above ASCII are left alone.
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool Blank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 std::string_view Trim(std::string_view text) {
-    auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && blank(text.front()))
+    while (!text.empty() && Blank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
+    while (!text.empty() && Blank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+// `lower` is lowercase already.
+bool EqualsFolded(std::string_view text, std::string_view lower) {
+    if (text.size() != lower.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (LowerAscii(text[i]) != lower[i])
+            return false;
+    }
+    return true;
 }
 
 // In the order a normalized chord lists them.
@@ -55,99 +64,111 @@ constexpr std::array<std::string_view, 19> kNamedKeys{
     "space", "break", "up",  "down", "left", "right", "num *",  "num -", "num /",
 };
 
-bool IsKey(const std::string& key) {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// `key` is lowercase.
+bool IsKey(std::string_view key) {
     if (key.size() == 1)
-        return std::isgraph(static_cast<unsigned char>(key[0])) != 0;
-    if (key.size() <= 3 && key[0] == 'f' && std::all_of(key.begin() + 1, key.end(), [](char c) {
-            return std::isdigit(static_cast<unsigned char>(c)) != 0;
-        })) {
-        const int number = std::stoi(key.substr(1));
+        return key[0] > ' ' && key[0] < '\x7f';
+    if (key.size() <= 3 && key[0] == 'f' && IsDigit(key[1]) &&
+        (key.size() == 2 || IsDigit(key[2]))) {
+        const int number = key.size() == 2 ? key[1] - '0' : (key[1] - '0') * 10 + (key[2] - '0');
         return key[1] != '0' && number >= 1 && number <= 24;
     }
-    return std::find(kNamedKeys.begin(), kNamedKeys.end(), key) != kNamedKeys.end();
+    for (std::string_view name : kNamedKeys) {
+        if (key == name)
+            return true;
+    }
+    return false;
 }
 
-std::optional<int> ModifierRank(const std::string& token) {
+int ModifierRank(std::string_view token) {
     for (auto [name, rank] : kModifiers) {
-        if (token == name)
+        if (EqualsFolded(token, name))
             return rank;
     }
-    return std::nullopt;
+    return -1;
 }
 
-std::optional<std::string> NormalizeStroke(std::string_view stroke) {
+// Appends the stroke's one spelling; false when it is not a stroke.
+bool AppendStroke(std::string_view stroke, std::string& out) {
     stroke = Trim(stroke);
-    std::optional<std::string_view> modifiers;
+    std::string_view modifiers;
+    bool hasModifiers = false;
     std::string key;
     // "+" names the plus key when it stands alone or follows a separating '+'.
     if (stroke == "+") {
         key = "+";
-    } else if (stroke.size() >= 2 && stroke.substr(stroke.size() - 2) == "++") {
+    } else if (stroke.size() >= 2 && stroke.ends_with("++")) {
         key = "+";
         modifiers = stroke.substr(0, stroke.size() - 2);
+        hasModifiers = true;
     } else {
-        std::size_t plus = stroke.rfind('+');
-        key = Lower(Trim(plus == std::string_view::npos ? stroke : stroke.substr(plus + 1)));
-        if (plus != std::string_view::npos)
+        const std::size_t plus = stroke.rfind('+');
+        key = Trim(plus == std::string_view::npos ? stroke : stroke.substr(plus + 1));
+        for (char& c : key)
+            c = LowerAscii(c);
+        if (plus != std::string_view::npos) {
             modifiers = stroke.substr(0, plus);
-        if (key.empty() || ModifierRank(key))
-            return std::nullopt;
+            hasModifiers = true;
+        }
+        if (key.empty() || ModifierRank(key) >= 0)
+            return false;
         for (auto [alias, name] : kKeyAliases) {
             if (key == alias)
                 key = name;
         }
         if (!IsKey(key))
-            return std::nullopt;
+            return false;
     }
     std::array<bool, kModifierNames.size()> held{};
-    if (modifiers) {
-        std::size_t start = 0;
-        while (true) {
-            std::size_t end = modifiers->find('+', start);
-            std::optional<int> rank =
-                ModifierRank(Lower(Trim(modifiers->substr(start, end - start))));
-            if (!rank || held[static_cast<std::size_t>(*rank)])
-                return std::nullopt;
-            held[static_cast<std::size_t>(*rank)] = true;
-            if (end == std::string_view::npos)
-                break;
-            start = end + 1;
-        }
+    for (std::size_t start = 0; hasModifiers;) {
+        const std::size_t end = modifiers.find('+', start);
+        const int rank = ModifierRank(Trim(modifiers.substr(start, end - start)));
+        if (rank < 0 || held[static_cast<std::size_t>(rank)])
+            return false;
+        held[static_cast<std::size_t>(rank)] = true;
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
     }
-    std::string normalized;
     for (std::size_t i = 0; i < held.size(); ++i) {
         if (held[i])
-            normalized.append(kModifierNames[i]).push_back('+');
+            out.append(kModifierNames[i]).push_back('+');
     }
-    return normalized + key;
+    out += key;
+    return true;
+}
+
+bool AppendChord(std::string_view keys, std::string& out) {
+    // A ',' separates strokes unless it is a stroke's key ("ctrl+,").
+    const std::size_t first = out.size();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] != ',')
+            continue;
+        const std::string_view before = Trim(keys.substr(start, i - start));
+        if (before.empty() || before.back() == '+')
+            continue;
+        if (out.size() > first)
+            out += ", ";
+        if (!AppendStroke(before, out))
+            return false;
+        start = i + 1;
+    }
+    if (out.size() > first)
+        out += ", ";
+    return AppendStroke(keys.substr(start), out);
 }
 
 }  // namespace
 
 std::optional<std::string> NormalizeChord(const std::string& keys) {
-    // A ',' separates strokes unless it is a stroke's key ("ctrl+,").
-    std::vector<std::string_view> strokes;
-    std::string_view rest = keys;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        if (rest[i] != ',')
-            continue;
-        std::string_view before = Trim(rest.substr(start, i - start));
-        if (before.empty() || before.back() == '+')
-            continue;
-        strokes.push_back(before);
-        start = i + 1;
-    }
-    strokes.push_back(rest.substr(start));
     std::string chord;
-    for (std::string_view stroke : strokes) {
-        std::optional<std::string> normalized = NormalizeStroke(stroke);
-        if (!normalized)
-            return std::nullopt;
-        if (!chord.empty())
-            chord += ", ";
-        chord += *normalized;
-    }
+    if (!AppendChord(keys, chord))
+        return std::nullopt;
     return chord;
 }
 
@@ -160,22 +181,42 @@ bool KeyBinding::operator==(const KeyBinding& other) const {
 }
 
 std::optional<KeyBinding> ParseBinding(const std::string& text) {
-    std::size_t separator = text.find("::");
+    const std::size_t separator = text.find("::");
     if (separator == std::string::npos)
         return std::nullopt;
-    std::string scope(Trim(std::string_view(text).substr(0, separator)));
-    std::optional<std::string> chord = NormalizeChord(text.substr(separator + 2));
-    if (scope.empty() || !chord)
+    const std::string_view scope = Trim(std::string_view(text).substr(0, separator));
+    KeyBinding binding;
+    if (scope.empty() || !AppendChord(std::string_view(text).substr(separator + 2), binding.chord))
         return std::nullopt;
-    return KeyBinding{std::move(scope), std::move(*chord)};
+    binding.scope = scope;
+    return binding;
 }
 
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && Lower(a) == Lower(b);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    }
+    return true;
 }
 
-std::string FoldCase(const std::string& text) {
-    return Lower(text);
+std::string FoldCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded)
+        c = LowerAscii(c);
+    return folded;
+}
+
+std::size_t FoldedHash::operator()(std::string_view text) const {
+    // FNV-1a over the folded bytes.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : text) {
+        hash ^= static_cast<unsigned char>(LowerAscii(c));
+        hash *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
 
 }  // namespace workbench

@@ -2,8 +2,11 @@
 // spelling so that two ways of writing the same keys compare equal.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace workbench {
 
@@ -25,8 +28,18 @@ struct KeyBinding {
 // "Scope::keys"; empty when the scope is empty or the keys are not a chord.
 std::optional<KeyBinding> ParseBinding(const std::string& text);
 
-bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // The one spelling of the names EqualsIgnoringCase takes as equal.
-std::string FoldCase(const std::string& text);
+std::string FoldCase(std::string_view text);
+
+// For hash containers of names that ignore case, keyed by views of names held elsewhere.
+struct FoldedHash {
+    std::size_t operator()(std::string_view text) const;
+};
+struct FoldedEqual {
+    bool operator()(std::string_view a, std::string_view b) const {
+        return EqualsIgnoringCase(a, b);
+    }
+};
 
 }  // namespace workbench

@@ -1,23 +1,34 @@
 #include "settings/folded_name_index.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "settings/reg_text.h"
 
 namespace settings {
+namespace {
+
+constexpr std::size_t kFewestSlots = 16;
+
+// Slots for that many names at most three quarters full: a power of two.
+std::size_t SlotsFor(std::size_t names) {
+    std::size_t slots = kFewestSlots;
+    while (slots - slots / 4 < names)
+        slots *= 2;
+    return slots;
+}
+
+}  // namespace
 
 void FoldedNameIndex::Add(std::string_view name, std::size_t position) {
-    if (2 * (count_ + 1) > slots_.size()) {
-        std::vector<Slot> old =
-            std::exchange(slots_, std::vector<Slot>(std::max<std::size_t>(16, 2 * slots_.size())));
-        for (const Slot& slot : old) {
-            if (slot.position != kAbsent)
-                Place(slot);
-        }
-    }
-    Place({Hash(name), position});
+    if (SlotsFor(count_ + 1) > slots_.size())
+        Regrow(SlotsFor(2 * (count_ + 1)));
+    Place({Tag(name), static_cast<std::uint32_t>(position + 1)});
     ++count_;
+}
+
+void FoldedNameIndex::Reserve(std::size_t names) {
+    if (SlotsFor(names) > slots_.size())
+        Regrow(SlotsFor(names));
 }
 
 void FoldedNameIndex::Clear() {
@@ -25,14 +36,15 @@ void FoldedNameIndex::Clear() {
     count_ = 0;
 }
 
-std::uint64_t FoldedNameIndex::Hash(std::string_view name) {
-    // FNV-1a over the folded bytes.
+std::uint32_t FoldedNameIndex::Tag(std::string_view name) {
+    // FNV-1a over the folded bytes; its low bits depend on the bytes' low bits only, so the
+    // multiply brings every bit into the high half kept.
     std::uint64_t hash = 14695981039346656037ull;
     for (char c : name) {
         hash ^= static_cast<unsigned char>(LowerAscii(c));
         hash *= 1099511628211ull;
     }
-    return hash;
+    return static_cast<std::uint32_t>((hash * 0x9e3779b97f4a7c15ull) >> 32);
 }
 
 bool FoldedNameIndex::EqualFolded(std::string_view a, std::string_view b) {
@@ -45,9 +57,17 @@ bool FoldedNameIndex::EqualFolded(std::string_view a, std::string_view b) {
     return true;
 }
 
+void FoldedNameIndex::Regrow(std::size_t slots) {
+    std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(slots));
+    for (const Slot& slot : old) {
+        if (slot.filed != 0)
+            Place(slot);
+    }
+}
+
 void FoldedNameIndex::Place(Slot slot) {
-    std::size_t at = Start(slot.hash);
-    while (slots_[at].position != kAbsent)
+    std::size_t at = Start(slot.tag);
+    while (slots_[at].filed != 0)
         at = (at + 1) & (slots_.size() - 1);
     slots_[at] = slot;
 }

@@ -1,6 +1,7 @@
 // Positions in a list of names, found by name with ASCII case ignored, as the registry compares
-// key and value names. One flat table probed in place: a lookup touches a slot or two and the
-// one name it compares, so that loading stays linear in practice as well as in theory.
+// key and value names. One flat table of small slots probed in place: a lookup touches a slot
+// or two and the one name it compares, and the table stays small enough to stay in the cache
+// while a large list loads.
 #pragma once
 
 #include <cstddef>
@@ -20,33 +21,37 @@ class FoldedNameIndex {
     std::size_t Find(std::string_view name, const NameOf& nameOf) const {
         if (slots_.empty())
             return kAbsent;
-        const std::uint64_t hash = Hash(name);
-        for (std::size_t at = Start(hash);; at = (at + 1) & (slots_.size() - 1)) {
+        const std::uint32_t tag = Tag(name);
+        for (std::size_t at = Start(tag);; at = (at + 1) & (slots_.size() - 1)) {
             const Slot& slot = slots_[at];
-            if (slot.position == kAbsent)
+            if (slot.filed == 0)
                 return kAbsent;
-            if (slot.hash == hash && EqualFolded(nameOf(slot.position), name))
-                return slot.position;
+            if (slot.tag == tag && EqualFolded(nameOf(slot.filed - 1), name))
+                return slot.filed - 1;
         }
     }
-    // Files `position` under `name`, which Find must not know yet.
+    // Files `position` under `name`, which Find must not know yet. Positions stay below 2^32 - 1:
+    // a list that long would not fit in memory.
     void Add(std::string_view name, std::size_t position);
+    // Room for that many names in all, so that adding them never regrows the table.
+    void Reserve(std::size_t names);
     void Clear();
 
   private:
     struct Slot {
-        std::uint64_t hash = 0;
-        std::size_t position = kAbsent;  // kAbsent: empty
+        std::uint32_t tag = 0;
+        std::uint32_t filed = 0;  // position + 1; 0: empty
     };
 
-    static std::uint64_t Hash(std::string_view name);
+    // A hash of the folded name: its low bits choose the first slot, all of it tells names apart
+    // before they are compared.
+    static std::uint32_t Tag(std::string_view name);
     static bool EqualFolded(std::string_view a, std::string_view b);
-    std::size_t Start(std::uint64_t hash) const {
-        return static_cast<std::size_t>(hash ^ (hash >> 32)) & (slots_.size() - 1);
-    }
+    std::size_t Start(std::uint32_t tag) const { return tag & (slots_.size() - 1); }
+    void Regrow(std::size_t slots);
     void Place(Slot slot);
 
-    std::vector<Slot> slots_;  // a power of two long, at most half full
+    std::vector<Slot> slots_;  // a power of two long, at most three quarters full
     std::size_t count_ = 0;
 };
 

@@ -74,6 +74,23 @@ bool Storable(std::string_view text) {
     return text.find('\0') == std::string_view::npos;
 }
 
+// The value lines from `pos` up to the next key line: room for them is made at once, so that a
+// large section loads without regrowing its list and index again and again.
+std::size_t ValueLinesAhead(std::string_view text, std::size_t pos) {
+    std::size_t count = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view line = TrimBlanks(text.substr(pos, end - pos));
+        if (!line.empty() && line.front() == '[')
+            break;
+        count += !line.empty() && (line.front() == '"' || line.front() == '@');
+        pos = end + 1;
+    }
+    return count;
+}
+
 }  // namespace
 
 std::variant<ProfileDocument, ProfileDocument::ParseError> ProfileDocument::Parse(
@@ -116,6 +133,7 @@ std::variant<ProfileDocument, ProfileDocument::ParseError> ProfileDocument::Pars
                 return ParseError{lineNumber, std::string("key outside ") + kProfileKey};
             }
             section = &document.SectionNamed(*name);
+            section->Reserve(section->entries.size() + ValueLinesAhead(text, pos));
             continue;
         }
         if (section == nullptr) {

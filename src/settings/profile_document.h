@@ -13,6 +13,7 @@
 // changes the lines whose values changed. Comments are not kept.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -59,6 +60,12 @@ class ProfileDocument {
         FoldedNameIndex byName;  // of entries, so that a load is linear in the file
         bool operator==(const Section& other) const {
             return name == other.name && entries == other.entries;
+        }
+        // Grows by half at least, so that a section named again and again stays linear.
+        void Reserve(std::size_t count) {
+            if (count > entries.capacity())
+                entries.reserve(std::max(count, entries.capacity() + entries.capacity() / 2));
+            byName.Reserve(count);
         }
     };
 

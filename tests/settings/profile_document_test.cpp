@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <variant>
 
@@ -69,6 +70,37 @@ TEST(ProfileDocumentTest, AcceptsWhatAnEditorOrImportMightLeave) {
     EXPECT_EQ(*document.Find("OTHER", "new"), ProfileValue(2));
 
     EXPECT_EQ(ParseOrFail("\n \r\n"), ProfileDocument());
+}
+
+// Sections named again and again, each time with more values than the room made for the last
+// visit, and names spelled anew in another case after the index has grown several times.
+TEST(ProfileDocumentTest, LargeSectionsVisitedManyTimesKeepEveryValueOnce) {
+    const std::string key = "[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\";
+    std::string text = "REGEDIT4\n";
+    std::set<int> respelled;
+    int names = 0;
+    for (int visit = 1; visit <= 6; ++visit) {
+        text += key + "Big]\n";
+        for (int i = 0; i < 40 * visit; ++i, ++names)
+            text += "\"Name" + std::to_string(names) + "\"=dword:00000001\n";
+        respelled.insert(names / 2);
+        text += "\"NAME" + std::to_string(names / 2) + "\"=dword:00000002\n";
+        text += key + "Small" + std::to_string(visit % 2) + "]\n\"v" + std::to_string(visit) +
+                "\"=\"x\"\n";
+    }
+    const ProfileDocument document = ParseOrFail(text);
+    for (int i = 0; i < names; ++i) {
+        const ProfileValue* value = document.Find("big", "name" + std::to_string(i));
+        ASSERT_NE(value, nullptr) << i;
+        EXPECT_EQ(*value, ProfileValue(respelled.contains(i) ? 2 : 1)) << i;
+    }
+    EXPECT_EQ(document.Find("Big", "Name" + std::to_string(names)), nullptr);
+    const std::string serialized = document.Serialize();
+    EXPECT_EQ(serialized.find("NAME"), std::string::npos);
+    const std::string tail = "\"Name" + std::to_string(names - 1) + "\"=dword:00000001\n\n" + key +
+                             "Small1]\n\"v1\"=\"x\"\n\"v3\"=\"x\"\n\"v5\"=\"x\"\n\n" + key +
+                             "Small0]\n";
+    EXPECT_NE(serialized.find(tail), std::string::npos);
 }
 
 TEST(ProfileDocumentTest, MalformedTextNamesTheLine) {

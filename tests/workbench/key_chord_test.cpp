@@ -25,11 +25,16 @@ TEST(KeyChord, OneSpellingForEveryWayOfWritingIt) {
         {"ctrl+Down Arrow", "ctrl+down"},
         {"Shift+F24", "shift+f24"},
         {"ctrl+Num *", "ctrl+num *"},
+        {"Shift++", "shift++"},
+        {"ctrl+F", "ctrl+f"},
+        {"\tF10\v", "f10"},
+        {"ctrl+k , alt+,", "ctrl+k, alt+,"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormalizeChord(c.keys), c.normalized) << c.keys;
-    for (const char* keys : {"", "ctrl+", "+c", "ctrl+shift", "ctrl+control+c", "hyper+c",
-                             "ctrl+k,", "ctrl+zz", "f25", "ctrl+f0", "ctrl+f05"})
+    for (const char* keys :
+         {"", "ctrl+", "+c", "ctrl+shift", "ctrl+control+c", "hyper+c", "ctrl+k,", "ctrl+zz", "f25",
+          "ctrl+f0", "ctrl+f05", "++", "f2x", "ctrl+\xe9", "ctrl+\x7f"})
         EXPECT_EQ(NormalizeChord(keys), std::nullopt) << keys;
 }
 
