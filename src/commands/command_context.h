@@ -1,6 +1,9 @@
 // What a command needs to do its work: the IDE, the operating system and the settings.
 #pragma once
 
+#include <optional>
+
+#include "analysis/member_record.h"
 #include "editor/editor_document.h"
 #include "editor/ide.h"
 #include "settings/settings.h"
@@ -8,10 +11,14 @@
 
 namespace commands {
 
+// What the last Copy Members read; no list at all before the first one.
+using MemberStore = std::optional<analysis::MemberList>;
+
 struct CommandContext {
     ide::Environment* environment = nullptr;  // none before the IDE connects
     sys::Platform& platform;
     settings::Settings& settings;
+    MemberStore* members = nullptr;  // the application's, when there is one
 
     editor::FileKinds Kinds() const {
         return {settings.sourceExtensions, settings.headerExtensions};

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "commands/command_context.h"
 #include "editor/editor_document.h"
 #include "editor/ide.h"
 #include "settings/profile_store.h"
@@ -51,6 +52,7 @@ class AddInApp {
     void SetConnection(Connect* connect) { connect_ = connect; }
 
     templates::TemplateList& Templates() { return templates_; }
+    commands::MemberStore& Members() { return members_; }
 
     // The setup's failure message is shown once per library load.
     bool FailedShown() const { return failedShown_; }
@@ -59,8 +61,8 @@ class AddInApp {
   private:
     sys::Platform& platform_;
     bool failedShown_ = false;
-    // Owned in this order. The member store, what the last Copy Members produced, comes first
-    // once Copy Members is built.
+    // Owned in this order.
+    commands::MemberStore members_;
     templates::TemplateList templates_;
     std::optional<std::string> templatePath_;
     ide::Ref<ide::Environment> environment_;

@@ -20,7 +20,7 @@ bool CommandSet::RunTemplateCommand(const std::string&) {
 }
 
 commands::CommandContext CommandSet::Context() {
-    return {app_.Environment().get(), app_.Platform(), app_.Settings()};
+    return {app_.Environment().get(), app_.Platform(), app_.Settings(), &app_.Members()};
 }
 
 }  // namespace host

@@ -1,5 +1,7 @@
 #include "host/command_table.h"
 
+#include "commands/members/copy_members.h"
+#include "commands/members/paste_members.h"
 #include "commands/navigate/friend_file.h"
 #include "commands/navigate/friend_member.h"
 #include "commands/navigate/step.h"
@@ -70,14 +72,16 @@ constexpr CommandDef kRows[] = {
      .description = "Copy Members",
      .binding = u"Text Editor::ctrl+5",
      .menuText = "&Copy Members\tCTRL+5",
-     .enabledWhen = CppDocument},
+     .enabledWhen = CppDocument,
+     .run = commands::members::CopyMembers},
     {.number = 32778,
      .name = "PasteMembers",
      .buttonText = "Paste Members",
      .description = "Paste Members",
      .binding = u"Text Editor::ctrl+6",
      .menuText = "&Paste Members\tCTRL+6",
-     .enabledWhen = CppDocument},
+     .enabledWhen = CppDocument,
+     .run = commands::members::PasteMembers},
     {.number = 32780,
      .name = "Commentize",
      .buttonText = "(Un)Commentize",

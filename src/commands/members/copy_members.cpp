@@ -1,0 +1,40 @@
+#include "commands/members/copy_members.h"
+
+#include "analysis/class_scope.h"
+#include "editor/command_frame.h"
+
+namespace commands::members {
+
+namespace {
+constexpr int kMaxLines = 10000;
+}  // namespace
+
+void CopyMembers(const CommandContext& context) {
+    editor::RunCommand(context.platform, true, [&] {
+        if (context.environment == nullptr || context.members == nullptr) {
+            context.platform.Beep();
+            throw editor::CommandAbort::Silent();
+        }
+        editor::EditorDocument document(*context.environment, context.platform, context.Kinds());
+        if (!document.Attach()) {
+            context.platform.Beep();
+            throw editor::CommandAbort::Silent();
+        }
+        // Taken before the caret line may become the selection.
+        const long line = document.CaretLine();
+        const std::string selected = document.GetSelectedText(true);
+
+        std::string className;
+        std::string access;
+        if (!analysis::FindClassScope(document.GetText(), line, className, access)) {
+            className.clear();
+            access.clear();
+        }
+        analysis::MemberList members;
+        document.CollectMembers(selected, className, access, 0, kMaxLines, false, members);
+        // Even an empty list replaces the old one: a later paste then inserts nothing.
+        *context.members = std::move(members);
+    });
+}
+
+}  // namespace commands::members

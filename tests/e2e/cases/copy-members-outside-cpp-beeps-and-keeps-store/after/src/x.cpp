@@ -1,0 +1,6 @@
+#include "x.h"
+
+/*virtual*/ void CView::Draw(CDC* pDC) const
+{
+	// 
+}

@@ -1,0 +1,14 @@
+class CView : public CWnd
+{
+public:
+	CView();
+	virtual ~CView();
+
+	// Drawing
+	virtual void Draw(CDC* pDC) const;
+	void Set(int n = 0, BOOL b = TRUE);
+	static int s_count;
+
+protected:
+	int		m_nCount;
+};

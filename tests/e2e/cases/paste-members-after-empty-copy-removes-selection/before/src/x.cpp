@@ -1,0 +1,3 @@
+#include "x.h"
+
+// stale

@@ -1,0 +1,5 @@
+#include "x.h"
+
+CView::CView()
+{
+}
