@@ -26,7 +26,8 @@ void CopyMembers(const CommandContext& context) {
 
         std::string className;
         std::string access;
-        if (!analysis::FindClassScope(document.GetText(), line, className, access)) {
+        if (!analysis::FindClassScope(document.GetText(), static_cast<int>(line), className,
+                                      access)) {
             className.clear();
             access.clear();
         }

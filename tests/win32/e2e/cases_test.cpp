@@ -141,11 +141,7 @@ TEST_P(GoldenCase, RunsAsThroughZentrel) {
             FAIL() << "a numbered command is reached only through the menu on this host";
         }
     }
-    ASSERT_HRESULT_SUCCEEDED(addIn_->OnDisconnection(0, nullptr));
-    addIn_.Reset();
-    ASSERT_TRUE(bench_->SaveIdeState(ideState, error)) << error;
-    ASSERT_TRUE(bench_->WriteBack(error)) << error;
-
+    // Taken before the documents are written back, as zentrel does.
     const auto caret = bench_->ActiveCaret();
     golden::Json state;
     state["active"] = caret ? golden::Json{{"path", caret->path},
@@ -156,6 +152,11 @@ TEST_P(GoldenCase, RunsAsThroughZentrel) {
     for (const auto& document : bench_->DocumentStates())
         state["documents"].push_back({{"path", document.path}, {"modified", document.modified}});
     state["handled"] = handled;
+    ASSERT_HRESULT_SUCCEEDED(addIn_->OnDisconnection(0, nullptr));
+    addIn_.Reset();
+    ASSERT_TRUE(bench_->SaveIdeState(ideState, error)) << error;
+    ASSERT_TRUE(bench_->WriteBack(error)) << error;
+
     golden::Json expected = c.state.value_or(golden::Json::object());
     for (const auto& key :
          {"messages", "beeps", "clipboard", "breakpoints", "bookmarks", "menus", "dialogs"})

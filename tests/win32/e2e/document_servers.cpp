@@ -9,11 +9,12 @@ namespace e2e {
 
 namespace {
 
-// What Step asks of the selection.
+// What Step and the member commands ask of the selection.
 class SelectionServer : public DispatchServer {
   public:
     explicit SelectionServer(const ide::Ref<ide::TextSelection>& s) {
         Get(L"Text", [s] { return Variant(s->Text()); });
+        Get(L"IsEmpty", [s] { return Variant(s->IsEmpty()); });
         Get(L"CurrentLine", [s] { return Variant(s->CurrentLine()); });
         Get(L"CurrentColumn", [s] { return Variant(s->CurrentColumn()); });
         Get(L"TopLine", [s] { return Variant(s->TopLine()); });
@@ -35,6 +36,12 @@ class SelectionServer : public DispatchServer {
         });
         Method(L"StartOfLine", [s, flag](const Arguments& a) {
             return Status(s->StartOfLine(LongArgument(a, 0), flag(a, 1)));
+        });
+        Method(L"SelectLine", [s](const Arguments&) { return Status(s->SelectLine()); });
+        Method(L"Delete",
+               [s](const Arguments& a) { return Status(s->Delete(LongArgument(a, 0, 1))); });
+        Method(L"Insert", [s](const Arguments& a) {
+            return Status(s->Insert(TextArgument(a, 0), LongArgument(a, 1, 1)));
         });
         Method(L"StartOfDocument",
                [s, flag](const Arguments& a) { return Status(s->StartOfDocument(flag(a, 0))); });
@@ -68,6 +75,9 @@ class DocumentServer : public DispatchServer {
         Get(L"FullName", [d] { return Variant(d->FullName()); });
         Get(L"Type", [d] { return Variant(d->Type()); });
         Get(L"ActiveWindow", [d] { return Variant(Serve<WindowServer>(d->ActiveWindow()).Get()); });
+        Get(L"Saved", [d] { return Variant(d->Saved()); });
+        Method(L"Save",
+               [d](const Arguments& a) { return Result(Variant(d->Save(TextArgument(a, 0)))); });
     }
 };
 
