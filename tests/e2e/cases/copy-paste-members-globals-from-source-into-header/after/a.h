@@ -1,0 +1,4 @@
+#pragma once
+
+extern int	g_count;
+void	Free(int a,int b);
