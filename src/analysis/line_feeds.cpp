@@ -27,4 +27,12 @@ int CountLineFeeds(std::string_view text) {
     return count;
 }
 
+std::string WithLfLines(std::string text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))
+            text[i] = '\n';
+    }
+    return text;
+}
+
 }  // namespace analysis

@@ -3,23 +3,10 @@
 
 #include "analysis/class_scope.h"
 #include "analysis/collect_members.h"
+#include "analysis/line_feeds.h"
 #include "editor/editor_document.h"
 
 namespace editor {
-
-namespace {
-
-// The cursor counts lines by their LF, the editor by any line break: a lone CR becomes an LF
-// so that both count the same lines, every offset staying where it was.
-std::string WithLfLines(std::string text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))
-            text[i] = '\n';
-    }
-    return text;
-}
-
-}  // namespace
 
 void EditorDocument::CollectMembers(std::string_view text, std::string_view className,
                                     std::string_view access, int line, int count, bool firstOnly,
@@ -32,7 +19,7 @@ bool EditorDocument::MemberAtCaret(analysis::MemberRecord& record) {
     const long line = CaretLine();
     if (line < 0)
         return false;
-    const std::string text = WithLfLines(GetText());
+    const std::string text = analysis::WithLfLines(GetText());
     std::string className;
     std::string access;
     analysis::FindClassScope(text, static_cast<int>(line), className, access);
@@ -41,7 +28,7 @@ bool EditorDocument::MemberAtCaret(analysis::MemberRecord& record) {
     if (members.empty()) {
         // A declaration over more lines is read when it is selected: its terminator may
         // stand on any line of the selection.
-        const std::string selected = WithLfLines(GetSelectedText(false));
+        const std::string selected = analysis::WithLfLines(GetSelectedText(false));
         const auto lines = std::count(selected.begin(), selected.end(), '\n');
         if (!selected.empty())
             CollectMembers(selected, className, access, 0,

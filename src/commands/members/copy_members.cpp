@@ -1,6 +1,7 @@
 #include "commands/members/copy_members.h"
 
 #include "analysis/class_scope.h"
+#include "analysis/line_feeds.h"
 #include "editor/command_frame.h"
 
 namespace commands::members {
@@ -22,12 +23,12 @@ void CopyMembers(const CommandContext& context) {
         }
         // Taken before the caret line may become the selection.
         const long line = document.CaretLine();
-        const std::string selected = document.GetSelectedText(true);
+        const std::string selected = analysis::WithLfLines(document.GetSelectedText(true));
 
         std::string className;
         std::string access;
-        if (!analysis::FindClassScope(document.GetText(), static_cast<int>(line), className,
-                                      access)) {
+        if (!analysis::FindClassScope(analysis::WithLfLines(document.GetText()),
+                                      static_cast<int>(line), className, access)) {
             className.clear();
             access.clear();
         }

@@ -1,5 +1,6 @@
 #include "commands/members/paste_members.h"
 
+#include "analysis/line_feeds.h"
 #include "analysis/text_cursor.h"
 #include "commands/members/paste_layout.h"
 #include "editor/command_frame.h"
@@ -38,7 +39,7 @@ void PasteMembers(const CommandContext& context) {
 
         ide::TextSelection& selection = *document.Selection();
         selection.StartOfLine(kFirstColumn, !selection.IsEmpty());
-        const std::string& text = document.GetText();
+        const std::string text = analysis::WithLfLines(document.GetText());
         const int line = static_cast<int>(document.CaretLine());
         const bool withBody = WantsBodies(text, line);
         const PasteLayout layout = LearnPasteLayout(text, line);
