@@ -112,6 +112,13 @@ Case LoadCase(const std::string& run) {
             throw std::runtime_error(run + ": line-ends lists a style other than lf, crlf, cr");
         c.lineEnd = style->second;
     }
+    if (fs::exists(c.dir / "base"))
+        for (const std::string& name : ReadLines(c.dir / "base")) {
+            c.layers.push_back(CasesDir().parent_path() / "fixtures" / name);
+            if (!fs::is_directory(c.layers.back()))
+                throw std::runtime_error(run + ": no fixture " + name);
+        }
+    c.layers.push_back(c.dir / "before");
     c.steps = ReadLines(c.dir / "steps");
     c.hosts = fs::exists(c.dir / "hosts") ? ReadLines(c.dir / "hosts")
                                           : std::vector<std::string>{"posix", "windows"};
@@ -131,15 +138,19 @@ bool Case::RunsOn(const std::string& host) const {
     return std::find(hosts.begin(), hosts.end(), host) != hosts.end();
 }
 
+std::map<std::string, fs::path> Case::BeforeFiles() const {
+    std::map<std::string, fs::path> files;
+    for (const fs::path& layer : layers)
+        for (auto& [relative, path] : FilesBelow(layer))
+            files[relative] = path;
+    return files;
+}
+
 void Case::Prepare(const fs::path& work) const {
     fs::create_directories(work);
-    if (fs::is_directory(dir / "before"))
-        fs::copy(dir / "before", work, fs::copy_options::recursive);
-    if (lineEnd == "\n")
-        return;
-    for (const auto& entry : FilesBelow(work)) {
-        const std::string text = Converted(ReadFile(entry.second));
-        std::ofstream(entry.second, std::ios::binary) << text;
+    for (const auto& [relative, path] : BeforeFiles()) {
+        fs::create_directories((work / relative).parent_path());
+        std::ofstream(work / relative, std::ios::binary) << Converted(ReadFile(path));
     }
 }
 
@@ -170,7 +181,7 @@ std::string Case::CompareFiles(const fs::path& work, bool profileIsFile) const {
         bool fromAfter = false;
     };
     std::map<std::string, Expected> expected;
-    for (const auto& [relative, path] : FilesBelow(dir / "before")) {
+    for (const auto& [relative, path] : BeforeFiles()) {
         if (!ownIgnored || !IsIdeOwn(relative))
             expected[relative] = {path, false};
     }

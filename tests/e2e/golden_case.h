@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -24,9 +25,14 @@ struct Case {
     std::vector<std::string> hosts;
     // Every file of before/ and after/ is written with LF; a run gives them this line end.
     std::string lineEnd = "\n";
+    // The folders whose files make the working copy, later ones over earlier ones: the
+    // fixtures its `base` file names, then before/.
+    std::vector<fs::path> layers;
 
     bool RunsOn(const std::string& host) const;
-    // Copies before/ into `work`, which is created.
+    // The working copy's files before the run, by relative path.
+    std::map<std::string, fs::path> BeforeFiles() const;
+    // Lays the working copy's files into `work`, which is created.
     void Prepare(const fs::path& work) const;
     // One line per difference between `work` and before/ with after/ over it; empty when none.
     // `profileIsFile` false: the profile lives elsewhere (the registry) and is not compared.

@@ -1,6 +1,0 @@
-class CShape
-{
-public:
-	void Draw(int x);
-	void Draw(int x, int y);
-};
