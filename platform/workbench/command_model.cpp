@@ -90,13 +90,13 @@ bool CommandModel::RemoveCommandBar(ide::CommandBar& bar) {
     return record && bars_->Remove(*record);
 }
 
-std::shared_ptr<NamedCommand> CommandModel::Add(const std::string& fullName,
-                                                const std::string& buttonText,
-                                                const std::string& tooltip,
+std::shared_ptr<NamedCommand> CommandModel::Add(std::string fullName, std::string buttonText,
+                                                std::string tooltip,
                                                 std::vector<std::string> bindings) {
     if (fullName.empty() || byName_.contains(fullName))
         return nullptr;
-    auto command = std::make_shared<NamedCommand>(weak_from_this(), fullName, buttonText, tooltip);
+    auto command = std::make_shared<NamedCommand>(weak_from_this(), std::move(fullName),
+                                                  std::move(buttonText), std::move(tooltip));
     command->sequence_ = nextSequence_++;
     command->bindings_ = std::move(bindings);
     byName_.emplace(command->name_, command);

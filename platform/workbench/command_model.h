@@ -89,9 +89,8 @@ class CommandModel : public ide::Commands, public std::enable_shared_from_this<C
 
     // Adds a command by its full name, as the IDE's own are; bindings are taken as given.
     // Empty when the name is empty or exists.
-    std::shared_ptr<NamedCommand> Add(const std::string& fullName, const std::string& buttonText,
-                                      const std::string& tooltip,
-                                      std::vector<std::string> bindings);
+    std::shared_ptr<NamedCommand> Add(std::string fullName, std::string buttonText,
+                                      std::string tooltip, std::vector<std::string> bindings);
     void Clear();
     // Room for that many commands in the indexes, ahead of adding them.
     void Reserve(std::size_t commands);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <string_view>
+#include <type_traits>
 #include <unordered_set>
+#include <utility>
 
 namespace workbench {
 namespace {
@@ -54,6 +56,42 @@ bool Validate(const IdeState& state, std::string& error) {
     return true;
 }
 
+// State is IdeState, whose texts move, or const IdeState, whose texts are copied.
+template <typename State>
+bool Restore(State& state, CommandModel& model, std::string& error) {
+    if (!Validate(state, error))
+        return false;
+    model.Clear();
+    model.Reserve(state.commands.size());
+    for (auto& command : state.commands) {
+        if constexpr (std::is_const_v<State>) {
+            model.Add(command.name, command.buttonText, command.tooltip, command.bindings);
+        } else {
+            model.Add(std::move(command.name), std::move(command.buttonText),
+                      std::move(command.tooltip), std::move(command.bindings));
+        }
+    }
+    CommandBarStore& bars = model.Bars();
+    bars.Clear();
+    for (const BarState& bar : state.bars) {
+        std::shared_ptr<BarRecord> record = bars.Add(bar.name);
+        record->SetVisible(bar.visible);
+        std::vector<ButtonState> buttons = bar.buttons;
+        std::stable_sort(buttons.begin(), buttons.end(),
+                         [](const auto& a, const auto& b) { return a.position < b.position; });
+        for (const ButtonState& button : buttons) {
+            bars.Insert(*record, 0,
+                        {model.Find(button.command)->FullName(), button.style, button.picture,
+                         button.mask});
+        }
+    }
+    model.Scheme().SetValue(state.keyboardScheme);
+    model.Scheme().SetBuiltInReadOnly(state.builtInSchemesReadOnly);
+    bars.SetAnswers(ide::BarGeneration::Older, state.olderBars);
+    bars.SetAnswers(ide::BarGeneration::Newer, state.newerBars);
+    return true;
+}
+
 }  // namespace
 
 IdeState FreshIdeState() {
@@ -95,31 +133,11 @@ IdeState CaptureIdeState(const CommandModel& model) {
 }
 
 bool RestoreIdeState(const IdeState& state, CommandModel& model, std::string& error) {
-    if (!Validate(state, error))
-        return false;
-    model.Clear();
-    model.Reserve(state.commands.size());
-    for (const CommandState& command : state.commands)
-        model.Add(command.name, command.buttonText, command.tooltip, command.bindings);
-    CommandBarStore& bars = model.Bars();
-    bars.Clear();
-    for (const BarState& bar : state.bars) {
-        std::shared_ptr<BarRecord> record = bars.Add(bar.name);
-        record->SetVisible(bar.visible);
-        std::vector<ButtonState> buttons = bar.buttons;
-        std::stable_sort(buttons.begin(), buttons.end(),
-                         [](const auto& a, const auto& b) { return a.position < b.position; });
-        for (const ButtonState& button : buttons) {
-            bars.Insert(*record, 0,
-                        {model.Find(button.command)->FullName(), button.style, button.picture,
-                         button.mask});
-        }
-    }
-    model.Scheme().SetValue(state.keyboardScheme);
-    model.Scheme().SetBuiltInReadOnly(state.builtInSchemesReadOnly);
-    bars.SetAnswers(ide::BarGeneration::Older, state.olderBars);
-    bars.SetAnswers(ide::BarGeneration::Newer, state.newerBars);
-    return true;
+    return Restore(state, model, error);
+}
+
+bool RestoreIdeState(IdeState&& state, CommandModel& model, std::string& error) {
+    return Restore(state, model, error);
 }
 
 }  // namespace workbench

@@ -1,6 +1,7 @@
 #include "workbench/workbench.h"
 
 #include <tuple>
+#include <utility>
 
 #include "workbench/command_bars.h"
 #include "workbench/ide_state_file.h"
@@ -245,10 +246,14 @@ bool Workbench::LoadIdeState(const std::filesystem::path& path, std::string& err
     if (!ReadIdeStateFile(path, state, error))
         return false;
     std::string reason;
-    if (!RestoreIdeState(state, reason)) {
+    std::string version = state.version;
+    std::string registryRoot = state.registryRoot;
+    if (!workbench::RestoreIdeState(std::move(state), *commands_, reason)) {
         error = path.string() + ": " + reason;
         return false;
     }
+    version_ = std::move(version);
+    registryRoot_ = std::move(registryRoot);
     return true;
 }
 
