@@ -21,8 +21,16 @@ void CopyMembers(const CommandContext& context) {
             context.platform.Beep();
             throw editor::CommandAbort::Silent();
         }
-        // Taken before the caret line may become the selection.
-        const long line = document.CaretLine();
+        // Taken before the caret line may become the selection. Whole lines selected top down
+        // leave the caret at the start of the line below, which holds nothing selected; when
+        // that line is the class's closing brace it would hide the class, so the last
+        // selected line is read instead.
+        long line = document.CaretLine();
+        if (const auto& selection = document.Selection();
+            selection && selection->CurrentColumn() == 1 &&
+            selection->CurrentLine() == selection->BottomLine() &&
+            selection->TopLine() < selection->BottomLine())
+            --line;
         const std::string selected = analysis::WithLfLines(document.GetSelectedText(true));
 
         std::string className;

@@ -1,0 +1,3 @@
+#include "x.h"
+
+int CView::m_nCount;
