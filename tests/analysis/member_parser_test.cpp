@@ -21,7 +21,7 @@ std::string Describe(const MemberRecord& r) {
     field("macro", r.Macro);
     field("type", r.Type);
     field("class", r.Class);
-    field("spec", r.Specifiers);
+    field("specifiers", r.Specifiers);
     field("value", r.Value);
     field("postfix", r.Postfix);
     field("access", r.Access != 0 ? std::to_string(r.Access) : "");
@@ -98,8 +98,9 @@ TEST(ParseDeclaration, ReadsEachKindOfDeclaration) {
          "Add type=void class=CList<T> flags=FB params=T item"},
         {"void CFoo::f();", "CFoo", "public", false, "f type=void class=CFoo flags=FD"},
         {"int CFoo::x;", "CBar", "public", false, nullptr},
-        {"afx_msg void OnPaint();", "", "", false, "OnPaint type=void spec=afx_msg flags=F"},
-        {"volatile unsigned long m_n;", "", "", false, "m_n type=unsigned long spec=volatile"},
+        {"afx_msg void OnPaint();", "", "", false, "OnPaint type=void specifiers=afx_msg flags=F"},
+        {"volatile unsigned long m_n;", "", "", false,
+         "m_n type=unsigned long specifiers=volatile"},
         {"mutable int m_c;", "", "", false, "m_c type=int flags=M"},
         {"inline int Get();", "", "", false, "Get type=int flags=FI"},
         {"/*virtual*/ /*inline*/ int CFoo::Get() const", "", "", true,
