@@ -23,6 +23,8 @@ void RunState::Capture(const workbench::Workbench& bench, const posix::Recording
     breakpoints = bench.BreakpointList();
     bookmarks = bench.BookmarkList();
     menus = recording.menus;
+    dialogs = recording.dialogs;
+    clipboard = recording.clipboard;
 }
 
 nlohmann::ordered_json MenuToJson(const std::vector<ui::MenuItem>& items) {
@@ -59,13 +61,13 @@ nlohmann::ordered_json ToJson(const RunState& state) {
     out["handled"] = state.handled;
     out["messages"] = state.messages;
     out["beeps"] = state.beeps;
-    out["clipboard"] = nullptr;
+    out["clipboard"] = state.clipboard;
     out["breakpoints"] = Marks(state.breakpoints);
     out["bookmarks"] = Marks(state.bookmarks);
     out["menus"] = nlohmann::ordered_json::array();
     for (const ui::PopupMenu& menu : state.menus)
         out["menus"].push_back(MenuToJson(menu.Items()));
-    out["dialogs"] = nlohmann::ordered_json::array();
+    out["dialogs"] = state.dialogs;
     return out;
 }
 

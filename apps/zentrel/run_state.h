@@ -20,6 +20,8 @@ struct RunState {
     std::vector<workbench::Workbench::LineMark> breakpoints;
     std::vector<workbench::Workbench::LineMark> bookmarks;
     std::vector<ui::PopupMenu> menus;
+    nlohmann::ordered_json dialogs = nlohmann::ordered_json::array();
+    nlohmann::ordered_json clipboard;
 
     void Capture(const workbench::Workbench& bench, const posix::Recording& recording);
 };

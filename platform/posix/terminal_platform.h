@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct Recording {
     std::vector<std::string> messages;
     int beeps = 0;
     std::vector<ui::PopupMenu> menus;
+    // One object per dialog shown (its caption and what it showed or was answered), in order.
+    nlohmann::ordered_json dialogs = nlohmann::ordered_json::array();
+    // What the last clipboard command put there; null until one does.
+    nlohmann::ordered_json clipboard;
 };
 
 class TerminalPlatform : public sys::Platform {
@@ -42,6 +47,8 @@ class TerminalPlatform : public sys::Platform {
     bool CreateDirectories(const std::string& path) override;
 
     const Recording& Recorded() const { return recording_; }
+    // For the dialogs and clipboard commands that record what they show.
+    Recording& Recorded() { return recording_; }
     int WaitDepth() const { return waitDepth_; }
     // A terminal bell on beeps; off for pipes and tests.
     void SetRingBell(bool ring) { ringBell_ = ring; }
