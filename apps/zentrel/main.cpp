@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "filter_command.h"
 #include "friend_command.h"
 #include "out_of_memory.h"
 #include "registration_command.h"
@@ -74,6 +75,8 @@ int main(int argc, char** argv) {
         ->type_name("FILE")
         ->check(kNonEmpty);
 
+    const app::FilterCommands filters(zentrel);
+
     app::RegistrationOptions registration;
     CLI::App* registerCommand = zentrel.add_subcommand(
         "register", "Register the add-in with the built-in IDE (its registry beside the profile).");
@@ -104,6 +107,8 @@ int main(int argc, char** argv) {
         if (friendCommand->parsed()) {
             return app::RunFriend(friendFile, friendProfile, std::cout, std::cerr);
         }
+        if (filters.Parsed())
+            return filters.Run(std::cin, std::cout, std::cerr);
         if (templatesCommand->parsed())
             return app::RunTemplates(templatesFile, std::cout, std::cerr);
         if (registerCommand->parsed())

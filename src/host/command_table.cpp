@@ -1,5 +1,7 @@
 #include "host/command_table.h"
 
+#include "commands/edit/commentize.h"
+#include "commands/edit/reverse.h"
 #include "commands/members/copy_members.h"
 #include "commands/members/paste_members.h"
 #include "commands/navigate/friend_file.h"
@@ -88,14 +90,16 @@ constexpr CommandDef kRows[] = {
      .description = "(Un)Commentize Code",
      .binding = u"Text Editor::ctrl+7",
      .menuText = "(Un) Commenti&ze\tCTRL+7",
-     .enabledWhen = TextDocument},
+     .enabledWhen = TextDocument,
+     .run = commands::edit::Commentize},
     {.number = 32782,
      .name = "Reverse",
      .buttonText = "Reverse",
      .description = "Reverse Code Statement(s)",
      .binding = u"Text Editor::ctrl+8",
      .menuText = "&Reverse\tCTRL+8",
-     .enabledWhen = CppDocument},
+     .enabledWhen = CppDocument,
+     .run = commands::edit::Reverse},
     {.number = 32784,
      .name = "StepUp",
      .buttonText = "Step Up",

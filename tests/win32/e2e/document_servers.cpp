@@ -9,16 +9,36 @@ namespace e2e {
 
 namespace {
 
-// What Step and the member commands ask of the selection.
+// One end of a selection, as read at the time it was asked for.
+class PointServer : public DispatchServer {
+  public:
+    explicit PointServer(const ide::Point& p) {
+        Get(L"Line", [p] { return Variant(p.line); });
+        Get(L"LineCharOffset", [p] { return Variant(p.lineCharOffset); });
+        Get(L"DisplayColumn", [p] { return Variant(p.displayColumn); });
+        Get(L"AtStartOfLine", [p] { return Variant(p.atStartOfLine); });
+        Get(L"AtEndOfLine", [p] { return Variant(p.atEndOfLine); });
+    }
+};
+
+Variant ServePoint(const std::optional<ide::Point>& point) {
+    return point ? Variant(Make<PointServer>(*point).Get()) : Variant();
+}
+
+// What Step, the member and the editing commands ask of the selection.
 class SelectionServer : public DispatchServer {
   public:
     explicit SelectionServer(const ide::Ref<ide::TextSelection>& s) {
-        Get(L"Text", [s] { return Variant(s->Text()); });
+        Field(
+            L"Text", [s] { return Variant(s->Text()); },
+            [s](const Variant& v) { return s->SetText(v.ToText().value_or(std::string())); });
         Get(L"IsEmpty", [s] { return Variant(s->IsEmpty()); });
         Get(L"CurrentLine", [s] { return Variant(s->CurrentLine()); });
         Get(L"CurrentColumn", [s] { return Variant(s->CurrentColumn()); });
         Get(L"TopLine", [s] { return Variant(s->TopLine()); });
         Get(L"BottomLine", [s] { return Variant(s->BottomLine()); });
+        Get(L"TopPoint", [s] { return ServePoint(s->TopPoint()); });
+        Get(L"BottomPoint", [s] { return ServePoint(s->BottomPoint()); });
         const auto flag = [](const Arguments& a, std::size_t i) {
             return Argument(a, i).ToBool().value_or(false);
         };
@@ -37,6 +57,8 @@ class SelectionServer : public DispatchServer {
         Method(L"StartOfLine", [s, flag](const Arguments& a) {
             return Status(s->StartOfLine(LongArgument(a, 0), flag(a, 1)));
         });
+        Method(L"EndOfLine",
+               [s, flag](const Arguments& a) { return Status(s->EndOfLine(flag(a, 0))); });
         Method(L"SelectLine", [s](const Arguments&) { return Status(s->SelectLine()); });
         Method(L"Delete",
                [s](const Arguments& a) { return Status(s->Delete(LongArgument(a, 0, 1))); });
