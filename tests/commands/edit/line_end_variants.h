@@ -10,12 +10,8 @@ inline constexpr std::string_view kLineEnds[] = {"\n", "\r\n", "\r"};
 
 inline std::string WithLineEnd(std::string_view text, std::string_view lineEnd) {
     std::string result;
-    for (char c : text) {
-        if (c == '\n')
-            result += lineEnd;
-        else
-            result += c;
-    }
+    for (char c : text)
+        c == '\n' ? result += lineEnd : result += c;
     return result;
 }
 

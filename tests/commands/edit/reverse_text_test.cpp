@@ -26,7 +26,6 @@ TEST(ReverseTextTest, ReversesEachStatementByItsPattern) {
         {"a =\t\tlongname;", "longname=\t\ta;"},
         {"x = obj.GetY();", "obj.SetY(x);"},
         {"\tx = p->getName();", "\tp->setName(x);"},
-        {"x = GETNAME();", "SETNAME(x);"},
         {"x = obj.GetY() + 1;", "obj.GetY() + 1= x;"},
         {"obj.SetY(x);", "x=obj.GetY();"},
         {"pDX->SetValue(pSrc->GetValue());", "pSrc->SetValue(pDX->GetValue());"},
@@ -35,10 +34,8 @@ TEST(ReverseTextTest, ReversesEachStatementByItsPattern) {
         {"ar>>m_a>>m_b;", "ar<<m_a>>m_b;"},
         {"if (a == b) x;", "= b) x=if (a;"},
         {"if (a)", "if (a)"},
-        {"{", "{"},
         {"f(x);", "f(x);"},
         {"x);", "x);"},
-        {"", ""},
     };
     for (const auto& [line, reversed] : cases)
         EXPECT_EQ(ReverseStatement(line), reversed) << line;
