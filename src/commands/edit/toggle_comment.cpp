@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "analysis/char_classes.h"
+#include "commands/edit/comment_balance.h"
 #include "commands/edit/text_lines.h"
 
 namespace commands::edit {
@@ -62,10 +63,12 @@ std::string WithoutLineComments(std::string_view text) {
 }
 
 // The text with the "/*" at `start` and the last "*/" taken out; nothing when that "*/" is
-// missing, part of the opening "/*", or followed by more than white space.
+// missing, part of the opening "/*", or followed by more than white space, or when they are
+// not one comment around the text (/* a */ x; /* b */): taking them out would break code.
 std::optional<std::string> WithoutBlockComment(std::string_view text, std::size_t start) {
     const std::size_t close = text.rfind("*/");
-    if (close == std::string_view::npos || close < start + 2 || !IsBlank(text.substr(close + 2)))
+    if (close == std::string_view::npos || close < start + 2 || !IsBlank(text.substr(close + 2)) ||
+        !CommentsBalanced(text.substr(start + 2, close - start - 2)))
         return std::nullopt;
     std::string result(text.substr(0, start));
     result += text.substr(start + 2, close - start - 2);
@@ -172,7 +175,8 @@ ToggledText ToggleComment(std::string_view text, CommentStyle style, std::string
 }
 
 std::string ToggleInlineComment(std::string_view text) {
-    if (text.size() >= 4 && text.starts_with("/*") && text.ends_with("*/"))
+    if (text.size() >= 4 && text.starts_with("/*") && text.ends_with("*/") &&
+        CommentsBalanced(text.substr(2, text.size() - 4)))
         return std::string(text.substr(2, text.size() - 4));
     return "/*" + std::string(text) + "*/";
 }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "line_end_variants.h"
 
 namespace commands::edit {
@@ -33,6 +36,8 @@ TEST(ToggleCommentTest, CommentsOutOrInByTheFirstLineThatIsNotBlank) {
         {"block comment in", 0, "\n/*a\nb*/ \n", "\na\nb \n", 0},
         {"block comment in, one line", 2, "/* a */", " a ", 0},
         {"code after */ comments again", 0, "/*a*/ x;\n", "///*a*/ x;\n", 0},
+        {"comments at both ends are not one", 0, "/* a */ x;\n/* b */\n",
+         "///* a */ x;\n///* b */\n", 0},
         {"*/ inside the opening /* comments again", 0, "/*/\n", "///*/\n", 0},
         {"no */ comments again", 2, "/*a\n", "#if 0\n/*a\n#endif\n", 2},
         {"#if 0 in", 0, "#if 0\na\n#endif\n", "a\n", -2},
@@ -66,13 +71,19 @@ TEST(ToggleCommentTest, NewLinesTakeTheGivenLineEndWhenTheTextHasNone) {
 }
 
 // An odd shift means the lines are selected again up to the start of the next line, so
-// its line end comes along when they are commented back in.
+// its line end comes along when they are commented back in. Real code is in the texts.
 TEST(ToggleCommentTest, CommentingOutAndInRestoresTheBytesInEveryStyle) {
-    const std::string texts[] = {"int x;", "a\nb\n", "\n\tb = c;\n", "a = b;\n// c", "", "\n\n"};
+    std::ifstream corpus(ZENTREL_CORPUS_DIR "/sqlite3.h", std::ios::binary);
+    const std::string code{std::istreambuf_iterator<char>(corpus), {}};
+    ASSERT_GT(code.size(), 1000u) << "no corpus at " ZENTREL_CORPUS_DIR;
+    const std::string texts[] = {
+        "int x;", "a\nb\n", "\n\tb = c;\n", "a = b;\n// c", "", "\n\n", "x; /* y */ s = \"*/\";\n",
+        code};
     for (std::string_view lineEnd : kLineEnds) {
         for (const std::string& text : texts) {
             for (int style = 0; style <= 2; ++style) {
-                SCOPED_TRACE(::testing::Message() << '"' << text << "\" style " << style);
+                SCOPED_TRACE(::testing::Message()
+                             << '"' << text.substr(0, 20) << "\" style " << style);
                 const std::string original = WithLineEnd(text, lineEnd);
                 const ToggledText out =
                     ToggleComment(original, CommentStyleFromNumber(style), lineEnd);
@@ -87,8 +98,12 @@ TEST(ToggleCommentTest, CommentingOutAndInRestoresTheBytesInEveryStyle) {
 }
 
 TEST(ToggleCommentTest, PartOfALineGoesInOrOutOfABlockComment) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"b", "/*b*/"}, {"/*b*/", "b"}, {"/**/", ""}, {"/*/", "/*/*/*/"}, {"", "/**/"}};
+    const std::pair<std::string, std::string> cases[] = {{"b", "/*b*/"},
+                                                         {"/*b*/", "b"},
+                                                         {"/**/", ""},
+                                                         {"/*/", "/*/*/*/"},
+                                                         {"/*a*/+/*b*/", "/*/*a*/+/*b*/*/"},
+                                                         {"", "/**/"}};
     for (const auto& [text, toggled] : cases)
         EXPECT_EQ(ToggleInlineComment(text), toggled) << text;
 }
