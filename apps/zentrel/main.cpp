@@ -4,6 +4,7 @@
 
 #include "filter_command.h"
 #include "friend_command.h"
+#include "members_command.h"
 #include "out_of_memory.h"
 #include "registration_command.h"
 #include "run_command.h"
@@ -67,6 +68,9 @@ int main(int argc, char** argv) {
         ->type_name("FILE")
         ->check(kNonEmpty);
 
+    app::MembersOptions members;
+    app::AddMembersCommand(zentrel, members);
+
     std::optional<std::string> templatesFile;
     CLI::App* templatesCommand = zentrel.add_subcommand(
         "templates", "List the code templates with their menu numbers, keys and command names.");
@@ -109,6 +113,8 @@ int main(int argc, char** argv) {
         }
         if (filters.Parsed())
             return filters.Run(std::cin, std::cout, std::cerr);
+        if (members.command->parsed())
+            return app::RunMembers(members, std::cout, std::cerr);
         if (templatesCommand->parsed())
             return app::RunTemplates(templatesFile, std::cout, std::cerr);
         if (registerCommand->parsed())

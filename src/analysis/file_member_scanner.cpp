@@ -157,6 +157,8 @@ class Scanner {
 
   private:
     char At(Pos p) const { return p >= 0 && p < size_ ? text_[static_cast<std::size_t>(p)] : '\0'; }
+    // A CR LF belongs to the line it ends from its CR on.
+    Pos BreakStart(Pos p) const { return At(p) == '\n' && At(p - 1) == '\r' ? p - 1 : p; }
     bool CommentLine(Pos p) { return facts_.IsCommentLine(text_, static_cast<std::size_t>(p)); }
 
     // The next '{' of the code at or after `from` that begins a line (after an LF) or
@@ -199,7 +201,7 @@ std::size_t Scanner::NextBrace(Pos from, bool& endsLine) {
         if (brace == CodeMap::kNone)
             return brace;
         const Pos i = static_cast<Pos>(map_.Open(brace));
-        if (i - 1 >= from && At(i - 1) == '\n' && !CommentLine(i - 1)) {
+        if (i - 1 >= from && At(i - 1) == '\n' && !CommentLine(BreakStart(i - 1))) {
             endsLine = false;
             return brace;
         }
@@ -214,7 +216,8 @@ std::size_t Scanner::NextBrace(Pos from, bool& endsLine) {
 Pos Scanner::NextLineStartBracket(Pos from) {
     for (Pos i = std::max<Pos>(from, 0); i + 1 < size_; ++i) {
         const char next = At(i + 1);
-        if ((next == '{' || next == '}') && IsLineBreak(At(i)) && IsCode(i + 1) && !CommentLine(i))
+        if ((next == '{' || next == '}') && IsLineBreak(At(i)) && IsCode(i + 1) &&
+            !CommentLine(BreakStart(i)))
             return i;
     }
     return kNone;

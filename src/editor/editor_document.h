@@ -1,6 +1,7 @@
 // The one object a command edits a document through.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +63,9 @@ class EditorDocument : public SourceDocument {
     // The declaration that begins on the caret's line and ends on it or the next, read in
     // the class around it; else the first one in the selected text. False when neither.
     bool MemberAtCaret(analysis::MemberRecord& record);
+    // analysis::ScanFileMembers over the saved text (saved first when modified).
+    void ScanFileMembers(std::vector<std::string>& names, std::vector<std::uint32_t>& lines,
+                         bool showClasses);
 
     const ide::Ref<ide::Document>& Document() const { return document_; }
     const ide::Ref<ide::TextWindow>& TextView() const { return textWindow_; }

@@ -4,6 +4,7 @@
 #include "commands/edit/reverse.h"
 #include "commands/members/copy_members.h"
 #include "commands/members/paste_members.h"
+#include "commands/navigate/add_breakpoints.h"
 #include "commands/navigate/friend_file.h"
 #include "commands/navigate/friend_member.h"
 #include "commands/navigate/step.h"
@@ -128,7 +129,10 @@ constexpr CommandDef kRows[] = {
      .description = "Extend Selection Down To Next Body",
      .binding = u"Text Editor::ctrl+shift+PgDn",
      .run = StepDownSelect},
-    {.number = 32802, .menuText = "Add Brea&kpoints", .enabledWhen = CppSourceFile},
+    {.number = 32802,
+     .menuText = "Add Brea&kpoints",
+     .enabledWhen = CppSourceFile,
+     .run = commands::navigate::AddBreakpoints},
     {.number = 32792,
      .menuText = "Fil&e Properties",
      .menuSeparatorBefore = true,

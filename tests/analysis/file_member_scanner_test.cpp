@@ -60,12 +60,16 @@ TEST(ScanFileMembers, ListsWhatEachBraceOpens) {
         {"CFoo::[[~CFoo]]()\n{\n}\nbool [[operator==]](const A& a, const A& b)\n{\n}\n"},
         {"int [[f ]](int a /*= 0*/, int b /* = 1*/)\n{\n}\n"},
         {"int [[f]](int x) {\n  if (x > 1) {\n  }\n}\nint [[g]]() {\n}\n"},
+        {"bool [[f]](a<b> c, d > e)\n{\n}\n"},
+        // An unclosed body is read inside.
+        {"int [[f]]() {\nint [[g]]() {\n"},
         // Initialisers.
         {"const int [[k]][] =\n{ 1, 2 };\n"},
         {"static int [[table]] [ 4 ] = {\n  1,\n};\n"},
         // Braces that are not seen or name nothing.
         {"void f() { return; }\nint g() {  return 1; }\n"},
         {"int f()\n// note\n{ return 1; }\nint [[g]]()\n// note\n{\n}\n"},
+        {"int f()\r\n  // note\r\n{ return 1; }\r\n"},
         {"if (a == b) {\n  x();\n}\nint [[g]]()\n{\n}\n"},
         {"if (a != b) {\n}\nwhile (a <= b) {\n}\n"},
         {"struct classroom\n{\n};\nint x;\n"},

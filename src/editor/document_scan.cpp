@@ -1,0 +1,11 @@
+#include "analysis/file_member_scanner.h"
+#include "editor/editor_document.h"
+
+namespace editor {
+
+void EditorDocument::ScanFileMembers(std::vector<std::string>& names,
+                                     std::vector<std::uint32_t>& lines, bool showClasses) {
+    analysis::ScanFileMembers(GetText(), showClasses, names, lines);
+}
+
+}  // namespace editor
