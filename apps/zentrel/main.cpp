@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "clean_command.h"
 #include "filter_command.h"
 #include "friend_command.h"
 #include "members_command.h"
@@ -99,6 +100,10 @@ int main(int argc, char** argv) {
             ->check(kNonEmpty);
     }
 
+    app::CleanOptions clean;
+    CLI::App* cleanCommand = app::AddCleanCommand(zentrel, clean);
+    AddVersion(*cleanCommand);
+
     try {
         zentrel.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -115,6 +120,8 @@ int main(int argc, char** argv) {
             return filters.Run(std::cin, std::cout, std::cerr);
         if (members.command->parsed())
             return app::RunMembers(members, std::cout, std::cerr);
+        if (cleanCommand->parsed())
+            return app::RunClean(clean, std::cin, std::cout, std::cerr);
         if (templatesCommand->parsed())
             return app::RunTemplates(templatesFile, std::cout, std::cerr);
         if (registerCommand->parsed())

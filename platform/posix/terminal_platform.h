@@ -46,6 +46,26 @@ class TerminalPlatform : public sys::Platform {
     bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
     bool CreateDirectories(const std::string& path) override;
 
+    // File commands and the clean-up (terminal_file_services.cpp, terminal_clean_dialogs.cpp).
+    std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
+    bool SetFileAttributes(const std::string& path, std::uint32_t attributes) override;
+    bool SetClipboard(const std::vector<sys::ClipboardBlock>& blocks) override;
+    std::u16string AnsiToUnicode(const std::string& text) override;
+    bool ShellExecuteVerb(const std::string& verb, const std::string& path,
+                          bool contextMenuVerb) override;
+    std::optional<std::string> BrowseForFolder(const std::string& title) override;
+    std::optional<sys::DirectoryListing> ListDirectory(
+        std::span<const sys::PathStep> steps) override;
+    sys::DeleteOutcome DeleteListedFile(std::span<const sys::PathStep> steps,
+                                        const std::string& name) override;
+    void ShowCleanDialog(commands::files::CleanDlg& dialog) override;
+    bool ShowReportDialog(commands::files::ReportDlg& dialog) override;
+    void ShowProgressDialog(commands::files::ProgressDlg& dialog) override;
+    void HideProgressDialog(commands::files::ProgressDlg& dialog) override;
+    void ProgressChanged(commands::files::ProgressDlg& dialog) override;
+    // The progress dialog as one line redrawn in place; for terminals.
+    void SetProgressLine(bool show) { progressLine_ = show; }
+
     const Recording& Recorded() const { return recording_; }
     // For the dialogs and clipboard commands that record what they show.
     Recording& Recorded() { return recording_; }
@@ -68,6 +88,7 @@ class TerminalPlatform : public sys::Platform {
     bool interactive_;
     bool ringBell_ = false;
     bool dryRun_ = false;
+    bool progressLine_ = false;
     int waitDepth_ = 0;
     std::optional<std::string> moduleFileName_;
     std::optional<std::string> applicationData_;

@@ -6,6 +6,7 @@
 #include "analysis/member_record.h"
 #include "editor/editor_document.h"
 #include "editor/ide.h"
+#include "settings/registry.h"
 #include "settings/settings.h"
 #include "sys/platform.h"
 
@@ -18,7 +19,8 @@ struct CommandContext {
     ide::Environment* environment = nullptr;  // none before the IDE connects
     sys::Platform& platform;
     settings::Settings& settings;
-    MemberStore* members = nullptr;  // the application's, when there is one
+    MemberStore* members = nullptr;           // the application's, when there is one
+    settings::CRegistry* registry = nullptr;  // the profile the dialogs remember their inputs in
 
     editor::FileKinds Kinds() const {
         return {settings.sourceExtensions, settings.headerExtensions};

@@ -20,7 +20,8 @@ bool CommandSet::RunTemplateCommand(const std::string&) {
 }
 
 commands::CommandContext CommandSet::Context() {
-    return {app_.Environment().get(), app_.Platform(), app_.Settings(), &app_.Members()};
+    return {app_.Environment().get(), app_.Platform(), app_.Settings(), &app_.Members(),
+            &app_.Registry()};
 }
 
 }  // namespace host

@@ -2,6 +2,8 @@
 
 #include "commands/edit/commentize.h"
 #include "commands/edit/reverse.h"
+#include "commands/files/clean_command.h"
+#include "commands/files/file_commands.h"
 #include "commands/members/copy_members.h"
 #include "commands/members/paste_members.h"
 #include "commands/navigate/add_breakpoints.h"
@@ -136,12 +138,28 @@ constexpr CommandDef kRows[] = {
     {.number = 32792,
      .menuText = "Fil&e Properties",
      .menuSeparatorBefore = true,
-     .enabledWhen = TextDocument},
-    {.number = 32794, .menuText = "&Toggle File Read-only", .enabledWhen = TextDocument},
-    {.number = 32796, .menuText = "Cop&y Filename", .enabledWhen = TextDocument},
-    {.number = 32798, .menuText = "Copy F&ile", .enabledWhen = TextDocument},
-    {.number = 32800, .menuText = "Ope&n Folder", .enabledWhen = TextDocument},
-    {.number = 32790, .menuText = "Clean...", .menuSeparatorBefore = true},
+     .enabledWhen = TextDocument,
+     .run = commands::files::FileProperties},
+    {.number = 32794,
+     .menuText = "&Toggle File Read-only",
+     .enabledWhen = TextDocument,
+     .run = commands::files::ToggleReadOnly},
+    {.number = 32796,
+     .menuText = "Cop&y Filename",
+     .enabledWhen = TextDocument,
+     .run = commands::files::CopyFilename},
+    {.number = 32798,
+     .menuText = "Copy F&ile",
+     .enabledWhen = TextDocument,
+     .run = commands::files::CopyFile},
+    {.number = 32800,
+     .menuText = "Ope&n Folder",
+     .enabledWhen = TextDocument,
+     .run = commands::files::OpenFolder},
+    {.number = 32790,
+     .menuText = "Clean...",
+     .menuSeparatorBefore = true,
+     .run = commands::files::Clean},
     {.number = 32804, .menuText = "&Options", .menuSeparatorBefore = true},
     {.number = 32806, .menuText = "&Help"},
     {.number = 32808, .menuText = "&About"},

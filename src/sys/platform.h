@@ -4,12 +4,19 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace ui {
 class PopupMenu;
 }
+
+namespace commands::files {
+class CleanDlg;
+class ProgressDlg;
+class ReportDlg;
+}  // namespace commands::files
 
 namespace sys {
 
@@ -36,6 +43,64 @@ struct FileInfo {
     bool directory = false;
     bool readOnly = false;
     std::uint64_t size = 0;
+};
+
+// File attribute bits, as the Windows constants; a POSIX host maps read-only to the write bits.
+enum FileAttribute : std::uint32_t {
+    kAttributeReadOnly = 0x1,
+    kAttributeDirectory = 0x10,
+};
+
+// Clipboard formats, as the Windows constants.
+enum class ClipboardFormat : unsigned {
+    kText = 1,
+    kOemText = 7,
+    kUnicodeText = 13,
+    kFileDrop = 15,
+};
+
+// One block of clipboard data: its format and its exact bytes.
+struct ClipboardBlock {
+    ClipboardFormat format;
+    std::string bytes;
+};
+
+// Identifies a directory while it exists (device and inode, or volume and file index);
+// all zero: not known.
+struct FileId {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool Known() const { return volume != 0 || index != 0; }
+    bool operator==(const FileId&) const = default;
+};
+
+// One directory on the way down from a walk's root: the first step names the root as the user
+// gave it, every later step one name inside the one before.
+struct PathStep {
+    std::string name;
+    FileId id;  // as the directory was when listed; unknown for one not listed yet
+};
+
+enum class EntryKind { kFile, kDirectory, kLink, kOther };
+
+// One entry of a listed directory; a link of any kind (symbolic link, junction, reparse
+// point) is a kLink, whatever it points at.
+struct DirectoryEntry {
+    std::string name;
+    EntryKind kind = EntryKind::kOther;
+    std::uint64_t size = 0;  // of a regular file
+};
+
+struct DirectoryListing {
+    FileId id;  // of the listed directory itself
+    std::vector<DirectoryEntry> entries;
+};
+
+enum class DeleteOutcome {
+    kDeleted,
+    kGone,     // nothing there any more
+    kChanged,  // no longer a regular file reached through the same directories
+    kFailed,   // there as listed, but the system refused
 };
 
 class Platform {
@@ -76,6 +141,57 @@ class Platform {
     }
     // Creates the directory and its missing parents; true when it exists afterwards.
     virtual bool CreateDirectories(const std::string& /*path*/) { return false; }
+
+    // File commands and the clean-up.
+    // The file's attribute bits (FileAttribute); nothing when they cannot be read.
+    virtual std::optional<std::uint32_t> FileAttributes(const std::string& /*path*/) {
+        return std::nullopt;
+    }
+    virtual bool SetFileAttributes(const std::string& /*path*/, std::uint32_t /*attributes*/) {
+        return false;
+    }
+    // Opens the clipboard without an owner, empties it, puts the blocks there in order and
+    // closes it; false when it could not be opened (then nothing changed).
+    virtual bool SetClipboard(const std::vector<ClipboardBlock>& /*blocks*/) { return false; }
+    // 8-bit text in the OEM code page, from the ANSI one.
+    virtual std::string AnsiToOem(const std::string& text) { return text; }
+    // UTF-16 from the ANSI code page.
+    virtual std::u16string AnsiToUnicode(const std::string& text) {
+        return std::u16string(text.begin(), text.end());
+    }
+    // Whether the clipboard takes the Unicode text form (not on the oldest Windows family).
+    virtual bool OffersUnicodeClipboard() { return true; }
+    // Executes a shell verb ("open", "properties") on a file or folder, owned by the window
+    // around the focus; contextMenuVerb asks for the item's context-menu entry.
+    virtual bool ShellExecuteVerb(const std::string& /*verb*/, const std::string& /*path*/,
+                                  bool /*contextMenuVerb*/) {
+        return false;
+    }
+    // The shell's folder chooser; nothing when cancelled or the folder has no path.
+    virtual std::optional<std::string> BrowseForFolder(const std::string& /*title*/) {
+        return std::nullopt;
+    }
+    // Lists the directory the steps lead to, hidden and system entries included, without
+    // "." and "..". Every step after the root is entered without following a link, and a
+    // step whose id is known must still have it; otherwise nothing.
+    virtual std::optional<DirectoryListing> ListDirectory(std::span<const PathStep> /*steps*/) {
+        return std::nullopt;
+    }
+    // Deletes `name` in the directory the steps lead to, under the same rules as listing, and
+    // only when it is a regular file (never a link, never a directory).
+    virtual DeleteOutcome DeleteListedFile(std::span<const PathStep> /*steps*/,
+                                           const std::string& /*name*/) {
+        return DeleteOutcome::kFailed;
+    }
+    // Shows the dialogs of the clean-up modally; Clean ends when the dialog closes, the report
+    // is true when confirmed. A host that cannot show them answers cancel.
+    virtual void ShowCleanDialog(commands::files::CleanDlg& /*dialog*/) {}
+    virtual bool ShowReportDialog(commands::files::ReportDlg& /*dialog*/) { return false; }
+    // Shows the modeless progress dialog until HideProgressDialog; the model tells its view of
+    // every change through ProgressChanged.
+    virtual void ShowProgressDialog(commands::files::ProgressDlg& /*dialog*/) {}
+    virtual void HideProgressDialog(commands::files::ProgressDlg& /*dialog*/) {}
+    virtual void ProgressChanged(commands::files::ProgressDlg& /*dialog*/) {}
 };
 
 // Shows the wait cursor for its lifetime, so every path out of a command restores it.

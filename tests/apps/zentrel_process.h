@@ -33,10 +33,10 @@ inline std::string Quote(const std::string& arg) {
 // run touches nothing of the user's.
 inline Result RunZentrel(const std::filesystem::path& work, const std::filesystem::path& scratch,
                          const std::vector<std::string>& args) {
-    std::string command = "cd " + Quote(work.string()) + " && env -u ZENTREL_PROFILE" +
-                          " XDG_DATA_HOME=" + Quote((scratch / "data").string()) +
-                          " XDG_CONFIG_HOME=" + Quote((scratch / "config").string()) + " " +
-                          Quote(ZENTREL_EXE);
+    std::string command =
+        "cd " + Quote(work.string()) + " && env -u ZENTREL_PROFILE -u DISPLAY -u WAYLAND_DISPLAY" +
+        " XDG_DATA_HOME=" + Quote((scratch / "data").string()) +
+        " XDG_CONFIG_HOME=" + Quote((scratch / "config").string()) + " " + Quote(ZENTREL_EXE);
     for (const std::string& arg : args)
         command += " " + Quote(arg);
     command += " 2>" + Quote((scratch / "stderr.txt").string()) + " </dev/null";

@@ -126,6 +126,8 @@ Case LoadCase(const std::string& run) {
         c.state = Json::parse(ReadFile(c.dir / "state.json"));
     if (fs::exists(c.dir / "exit"))
         c.exit = std::stoi(ReadFile(c.dir / "exit"));
+    if (fs::exists(c.dir / "deleted"))
+        c.deleted = ReadLines(c.dir / "deleted");
     if (fs::exists(c.dir / "stderr"))
         c.stderrFragments = ReadLines(c.dir / "stderr");
     const auto profile = std::find(c.steps.begin(), c.steps.end(), "--profile");
@@ -189,6 +191,8 @@ std::string Case::CompareFiles(const fs::path& work, bool profileIsFile) const {
         if (profileIsFile || !profile || relative != fs::path(*profile).generic_string())
             expected[relative] = {path, true};
     }
+    for (const std::string& relative : deleted)
+        expected.erase(relative);
     std::string out;
     for (const auto& [relative, path] : FilesBelow(work)) {
         const auto wanted = expected.find(relative);

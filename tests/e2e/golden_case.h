@@ -23,6 +23,7 @@ struct Case {
     // Lines that must occur in standard error; an empty list: nothing may be written there.
     std::optional<std::vector<std::string>> stderrFragments;
     std::vector<std::string> hosts;
+    std::vector<std::string> deleted;  // files of before/ the run removes
     // Every file of before/ and after/ is written with LF; a run gives them this line end.
     std::string lineEnd = "\n";
     // The folders whose files make the working copy, later ones over earlier ones: the

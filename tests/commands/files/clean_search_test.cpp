@@ -1,0 +1,234 @@
+// The clean-up over a scripted directory tree: search order, links as leaves, sizes past
+// 32 bits, the progress range and what the deletion is handed; the dialog's flow.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "commands/files/clean_dialog.h"
+#include "commands/files/clean_search.h"
+#include "posix/terminal_platform.h"
+#include "settings/memory_profile_store.h"
+
+namespace commands::files {
+namespace {
+
+using Strings = std::vector<std::string>;
+using sys::EntryKind;
+
+// Directories by their path from the root ("r", "r/sub"); every listing and deletion is kept.
+struct Tree : posix::TerminalPlatform {
+    posix::AnswerQueue answers;
+    std::ostringstream errors;
+    std::istringstream input;
+    std::map<std::string, sys::DirectoryListing> directories;
+    std::map<std::string, int> listed;
+    Strings deletedPaths;
+    std::vector<sys::FileId> deletedThrough;  // the ids of the deepest step
+    sys::DeleteOutcome outcome = sys::DeleteOutcome::kDeleted;
+    bool confirm = true;
+    std::uint64_t progressMaximum = 0;
+    std::uint64_t progressPosition = 0;
+
+    Tree() : TerminalPlatform(answers, errors, input, false) {}
+
+    void Add(const std::string& path, std::vector<sys::DirectoryEntry> entries) {
+        directories[path] = {{1, directories.size() + 1}, std::move(entries)};
+    }
+    static std::string Join(std::span<const sys::PathStep> steps) {
+        std::string path;
+        for (const sys::PathStep& step : steps)
+            path += (path.empty() ? "" : "/") + step.name;
+        return path;
+    }
+    std::optional<sys::DirectoryListing> ListDirectory(
+        std::span<const sys::PathStep> steps) override {
+        const std::string path = Join(steps);
+        ++listed[path];
+        const auto found = directories.find(path);
+        return found == directories.end() ? std::nullopt : std::optional(found->second);
+    }
+    sys::DeleteOutcome DeleteListedFile(std::span<const sys::PathStep> steps,
+                                        const std::string& name) override {
+        deletedPaths.push_back(Join(steps) + "/" + name);
+        deletedThrough.push_back(steps.back().id);
+        return outcome;
+    }
+    bool ShowReportDialog(ReportDlg&) override { return confirm; }
+    void ProgressChanged(ProgressDlg& progress) override {
+        progressMaximum = progress.Maximum();
+        progressPosition = progress.Position();
+    }
+};
+
+sys::DirectoryEntry File(const char* name, std::uint64_t size = 1) {
+    return {name, EntryKind::kFile, size};
+}
+sys::DirectoryEntry Dir(const char* name) {
+    return {name, EntryKind::kDirectory, 0};
+}
+sys::DirectoryEntry Link(const char* name) {
+    return {name, EntryKind::kLink, 0};
+}
+
+Strings Paths(const CleanList& list) {
+    Strings paths;
+    for (const CleanList::File& file : list.files)
+        paths.push_back(file.path);
+    return paths;
+}
+
+CleanList Search(Tree& tree, const std::string& types, bool recursive = true) {
+    ProgressDlg progress(tree);
+    return SearchForFiles(tree, progress, "r", recursive, types, editor::PathStyle::Posix);
+}
+
+class CleanSearch : public testing::Test {
+  protected:
+    void SetUp() override {
+        tree.Add("r", {File("a.obj"), File("a.pdb"), Dir("b"), File("c.obj"), Link("d.obj"),
+                       Link("e"), Dir("x.obj"), File("y.txt")});
+        tree.Add("r/b", {File("b.obj"), Dir("deep")});
+        tree.Add("r/b/deep", {File("z.pdb")});
+        tree.Add("r/x.obj", {File("in.obj")});
+        tree.Add("r/e", {File("outside.obj")});  // reached only through the link
+    }
+    Tree tree;
+};
+
+TEST_F(CleanSearch, OwnMatchesFieldByFieldThenSubdirectoriesDepthFirst) {
+    const struct {
+        const char* types;
+        bool recursive;
+        Strings paths;
+    } cases[] = {
+        {"*.obj; *.pdb",
+         true,
+         {"r/a.obj", "r/c.obj", "r/a.pdb", "r/b/b.obj", "r/b/deep/z.pdb", "r/x.obj/in.obj"}},
+        // A file matching two fields is listed twice.
+        {"a.*;*.obj",
+         true,
+         {"r/a.obj", "r/a.pdb", "r/a.obj", "r/c.obj", "r/b/b.obj", "r/x.obj/in.obj"}},
+        {"*.obj", false, {"r/a.obj", "r/c.obj"}},
+        {" ; ", true, {}},
+    };
+    for (const auto& c : cases) {
+        tree.listed.clear();
+        EXPECT_EQ(Paths(Search(tree, c.types, c.recursive)), c.paths) << c.types;
+        // Each directory read once whatever the fields; never one behind a link.
+        const std::map<std::string, int> once =
+            c.recursive
+                ? std::map<std::string, int>{{"r", 1}, {"r/b", 1}, {"r/b/deep", 1}, {"r/x.obj", 1}}
+                : std::map<std::string, int>{{"r", 1}};
+        EXPECT_EQ(tree.listed, once) << c.types;
+    }
+}
+
+TEST_F(CleanSearch, ConfirmationListsEveryPathWithCountAndTotal) {
+    const struct {
+        std::vector<std::uint64_t> sizes;
+        const char* total;
+    } cases[] = {
+        {{1024, 512}, "Total: 2 files, 1kB"},
+        {{5000000}, "Total: 1 files, 4MB"},
+        {{3221225472, 3221225472}, "Total: 2 files, 6GB"},  // past what 32 bits hold
+    };
+    for (const auto& c : cases) {
+        std::vector<sys::DirectoryEntry> entries;
+        for (const std::uint64_t size : c.sizes)
+            entries.push_back(File(entries.empty() ? "p.obj" : "q.obj", size));
+        tree.Add("r", entries);
+        std::string expected = "Files that will be DELETED:\r\n\r\n";
+        for (const sys::DirectoryEntry& entry : entries)
+            expected += "r/" + entry.name + "\r\n";
+        EXPECT_EQ(ConfirmationText(Search(tree, "*.obj", false)),
+                  expected + "\r\n" + c.total + "\r\n");
+    }
+    tree.directories.clear();
+    EXPECT_EQ(ConfirmationText(Search(tree, "*.obj")),
+              "Files that will be DELETED:\r\n\r\n\r\nTotal: 0 files, 0B\r\n");
+}
+
+TEST_F(CleanSearch, DeletionCountsOverTheFullRangeThroughTheListedDirectories) {
+    std::vector<sys::DirectoryEntry> many;
+    for (int i = 0; i < 70000; ++i)
+        many.push_back({"f" + std::to_string(i) + ".obj", EntryKind::kFile, 1});
+    tree.Add("r/b", many);
+    const CleanList list = Search(tree, "*.obj");
+    ASSERT_EQ(list.files.size(), 70003u);
+
+    const struct {
+        sys::DeleteOutcome outcome;
+        DeleteSummary summary;
+    } cases[] = {
+        {sys::DeleteOutcome::kDeleted, {70003, 0, 0, 0}},
+        {sys::DeleteOutcome::kGone, {0, 70003, 0, 0}},
+        {sys::DeleteOutcome::kChanged, {0, 0, 70003, 0}},
+        {sys::DeleteOutcome::kFailed, {0, 0, 0, 70003}},
+    };
+    for (const auto& c : cases) {
+        tree.outcome = c.outcome;
+        tree.deletedPaths.clear();
+        tree.deletedThrough.clear();
+        ProgressDlg progress(tree);
+        const DeleteSummary summary = DeleteFiles(tree, progress, list);
+        EXPECT_EQ(std::tie(summary.deleted, summary.gone, summary.changed, summary.failed),
+                  std::tie(c.summary.deleted, c.summary.gone, c.summary.changed, c.summary.failed));
+        EXPECT_EQ(tree.progressMaximum, 70003u);
+        EXPECT_EQ(tree.progressPosition, 70003u);
+    }
+    EXPECT_EQ(tree.deletedPaths[2], "r/b/f0.obj");
+    EXPECT_EQ(tree.deletedPaths.back(), "r/x.obj/in.obj");
+    // Each deletion names the directories as they were when listed.
+    EXPECT_EQ(tree.deletedThrough[0], tree.directories["r"].id);
+    EXPECT_EQ(tree.deletedThrough[2], tree.directories["r/b"].id);
+    EXPECT_EQ(tree.deletedThrough.back(), tree.directories["r/x.obj"].id);
+}
+
+TEST_F(CleanSearch, DialogStoresItsInputsOnlyOnOkOrAfterDeleting) {
+    settings::MemoryProfileStore store;
+    settings::CRegistry registry(store);
+    CleanDlg dialog(tree, registry);
+    dialog.Open();
+    EXPECT_EQ(dialog.Inputs(), CleanInputs{});
+    EXPECT_FALSE(dialog.CleanEnabled());
+    dialog.SetDirectory("r");
+    dialog.SetFileTypes("*.pdb");
+    EXPECT_TRUE(dialog.CleanEnabled());
+
+    tree.confirm = false;
+    EXPECT_FALSE(dialog.Clean());
+    EXPECT_TRUE(tree.deletedPaths.empty());
+    EXPECT_EQ(LoadCleanInputs(registry), CleanInputs{});
+
+    tree.confirm = true;
+    EXPECT_TRUE(dialog.Clean());
+    EXPECT_EQ(tree.deletedPaths, (Strings{"r/a.pdb", "r/b/deep/z.pdb"}));
+    EXPECT_EQ(LoadCleanInputs(registry), (CleanInputs{"r", true, "*.pdb"}));
+
+    dialog.SetRecursive(false);
+    dialog.Store();
+    EXPECT_EQ(LoadCleanInputs(registry), (CleanInputs{"r", false, "*.pdb"}));
+}
+
+TEST_F(CleanSearch, BrowseTakesOnlyAFolderWithAPathOfAtMost260Characters) {
+    settings::MemoryProfileStore store;
+    settings::CRegistry registry(store);
+    CleanDlg dialog(tree, registry);
+    const struct {
+        std::string answer;
+        bool taken;
+    } cases[] = {{"/tmp", true},
+                 {"", false},
+                 {"/" + std::string(259, 'd'), true},
+                 {"/" + std::string(260, 'd'), false}};
+    for (const auto& c : cases) {
+        dialog.SetDirectory("before");
+        tree.answers = posix::AnswerQueue({c.answer});
+        EXPECT_EQ(dialog.Browse(), c.taken) << c.answer.size();
+        EXPECT_EQ(dialog.Inputs().directory, c.taken ? c.answer : "before");
+    }
+}
+
+}  // namespace
+}  // namespace commands::files
