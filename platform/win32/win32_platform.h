@@ -26,6 +26,26 @@ class Win32Platform : public sys::Platform {
     bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
     bool CreateDirectories(const std::string& path) override;
 
+    // File commands and the clean-up (clipboard_win32.cpp, clean_*.cpp).
+    std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
+    bool SetFileAttributes(const std::string& path, std::uint32_t attributes) override;
+    bool SetClipboard(const std::vector<sys::ClipboardBlock>& blocks) override;
+    std::string AnsiToOem(const std::string& text) override;
+    std::u16string AnsiToUnicode(const std::string& text) override;
+    bool OffersUnicodeClipboard() override;
+    bool ShellExecuteVerb(const std::string& verb, const std::string& path,
+                          bool contextMenuVerb) override;
+    std::optional<std::string> BrowseForFolder(const std::string& title) override;
+    std::optional<sys::DirectoryListing> ListDirectory(
+        std::span<const sys::PathStep> steps) override;
+    sys::DeleteOutcome DeleteListedFile(std::span<const sys::PathStep> steps,
+                                        const std::string& name) override;
+    void ShowCleanDialog(commands::files::CleanDlg& dialog) override;
+    bool ShowReportDialog(commands::files::ReportDlg& dialog) override;
+    void ShowProgressDialog(commands::files::ProgressDlg& dialog) override;
+    void HideProgressDialog(commands::files::ProgressDlg& dialog) override;
+    void ProgressChanged(commands::files::ProgressDlg& dialog) override;
+
   private:
     SuppressUI suppress_;
     // The cursor a wait cursor replaced, restored when the outermost one ends.

@@ -6,6 +6,7 @@
 
 #include <oleauto.h>
 
+#undef AnsiToOem
 #undef CopyFile
 #undef CreateDirectory
 #undef FindFirstFile
@@ -13,3 +14,4 @@
 #undef GetEnvironmentVariable
 #undef GetObject
 #undef MessageBox
+#undef SetFileAttributes
