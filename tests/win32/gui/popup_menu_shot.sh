@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Screenshots the add-in's popup menu on the X server of an enclosing xvfb-run and checks that
 # the picture, and the menu's part of it, are not one flat colour:
-#   popup_menu_shot.sh WINE_RUN PROGRAM SHOT PREFIX
+#   popup_menu_shot.sh WINE_RUN PROGRAM SHOT PREFIX [AREA]
+# AREA is the part of the picture that must not be flat (a geometry, the menu's by default).
 # The prefix is the GUI tests' own: one whose server started without a display opens no windows.
 set -uo pipefail
 
-wine_run=$1 program=$2 shot=$3 prefix=$4
+wine_run=$1 program=$2 shot=$3 prefix=$4 area=${5:-150x150+210+90}
 if [[ -z ${DISPLAY-} ]]; then
     echo "no X display: run the gui tests inside xvfb-run" >&2
     exit 1
@@ -69,7 +70,7 @@ if [[ ! -s $shot ]]; then
     exit 1
 fi
 colours=$(convert "$shot" -format %k info:)
-menu_colours=$(convert "$shot" -crop 150x150+210+90 +repage -format %k info:)
+menu_colours=$(convert "$shot" -crop "$area" +repage -format %k info:)
 echo "screenshot $shot: $colours colours, $menu_colours in the menu's area"
 if ((colours < 2 || menu_colours < 2)); then
     echo "the screenshot is flat" >&2
