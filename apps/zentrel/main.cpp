@@ -9,6 +9,7 @@
 #include "out_of_memory.h"
 #include "registration_command.h"
 #include "run_command.h"
+#include "settings_command.h"
 #include "templates_command.h"
 
 namespace {
@@ -103,6 +104,12 @@ int main(int argc, char** argv) {
     app::CleanOptions clean;
     CLI::App* cleanCommand = app::AddCleanCommand(zentrel, clean);
     AddVersion(*cleanCommand);
+    app::SettingsCommands settingsCommands;
+    app::AddSettingsCommands(zentrel, settingsCommands);
+    for (CLI::App* command :
+         {settingsCommands.options, settingsCommands.about, settingsCommands.help})
+        AddVersion(*command);
+    settingsCommands.options->get_option("--profile")->check(kNonEmpty);
 
     try {
         zentrel.parse(argc, argv);
@@ -128,6 +135,9 @@ int main(int argc, char** argv) {
             return app::RunRegister(registration, std::cout, std::cerr);
         if (unregisterCommand->parsed())
             return app::RunUnregister(registration, std::cout, std::cerr);
+        if (const std::optional<int> status =
+                app::RunSettingsCommand(settingsCommands, std::cout, std::cerr))
+            return *status;
     } catch (const std::bad_alloc& error) {
         // An input too large for memory: a message and a failure, never an abort.
         std::cerr << "zentrel: "

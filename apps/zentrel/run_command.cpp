@@ -1,5 +1,7 @@
 #include "run_command.h"
 
+#include "settings_command.h"
+
 #include <unistd.h>
 
 #include <filesystem>
@@ -20,6 +22,7 @@
 #include "posix/terminal_platform.h"
 #include "profile_options.h"
 #include "run_state.h"
+#include "settings_command.h"
 #include "step.h"
 #include "step_check.h"
 #include "workbench/workbench.h"
@@ -86,6 +89,7 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     // This IDE's user data (its keyboard-scheme copies) stays with the profile it belongs to.
     platform.SetApplicationDataFolder(IdeDataFolder(profile->Path()).string());
     platform.SetDryRun(options.dryRun);
+    platform.SetModuleVersion(ProgramVersion());
 
     auto bench = std::make_shared<workbench::Workbench>();
     if (options.solution) {

@@ -65,6 +65,16 @@ class TerminalPlatform : public sys::Platform {
     void ProgressChanged(commands::files::ProgressDlg& dialog) override;
     // The progress dialog as one line redrawn in place; for terminals.
     void SetProgressLine(bool show) { progressLine_ = show; }
+    // Options, About and Help (terminal_settings_dialogs.cpp). The sheet takes `Name=Value`,
+    // `reset`, `ok` and `cancel` answers; without answers it is cancelled. The opener is the
+    // desktop's, when there is one; otherwise the target is named on the report stream.
+    sys::ModuleVersion ModuleVersionResource() override { return moduleVersion_; }
+    int ShellOpen(const std::string& target) override;
+    bool ShowOptionsSheet(settings::COptionsSheet& sheet) override;
+    void ShowAboutBox(const std::string& text) override;
+    void SetModuleVersion(sys::ModuleVersion version) { moduleVersion_ = version; }
+    // Where ShellOpen names what it would open; the error stream unless given.
+    void SetReportStream(std::ostream& report) { report_ = &report; }
 
     const Recording& Recorded() const { return recording_; }
     // For the dialogs and clipboard commands that record what they show.
@@ -92,6 +102,8 @@ class TerminalPlatform : public sys::Platform {
     int waitDepth_ = 0;
     std::optional<std::string> moduleFileName_;
     std::optional<std::string> applicationData_;
+    sys::ModuleVersion moduleVersion_;
+    std::ostream* report_ = nullptr;
     Recording recording_;
 };
 

@@ -1,6 +1,7 @@
 // What a command needs to do its work: the IDE, the operating system and the settings.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "analysis/member_record.h"
@@ -21,6 +22,9 @@ struct CommandContext {
     settings::Settings& settings;
     MemberStore* members = nullptr;           // the application's, when there is one
     settings::CRegistry* registry = nullptr;  // the profile the dialogs remember their inputs in
+    // What only the application can do; empty where there is none.
+    std::function<void()> saveSettings = nullptr;
+    std::function<void()> resetCommands = nullptr;
 
     editor::FileKinds Kinds() const {
         return {settings.sourceExtensions, settings.headerExtensions};

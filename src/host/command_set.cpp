@@ -2,6 +2,7 @@
 
 #include "host/add_in_app.h"
 #include "host/add_in_menu.h"
+#include "host/connect.h"
 #include "host/dispatch.h"
 
 namespace host {
@@ -20,8 +21,16 @@ bool CommandSet::RunTemplateCommand(const std::string&) {
 }
 
 commands::CommandContext CommandSet::Context() {
-    return {app_.Environment().get(), app_.Platform(), app_.Settings(), &app_.Members(),
-            &app_.Registry()};
+    return {app_.Environment().get(),
+            app_.Platform(),
+            app_.Settings(),
+            &app_.Members(),
+            &app_.Registry(),
+            [this] { app_.SaveSettings(); },
+            [this] {
+                if (Connect* connect = app_.Connection())
+                    connect->ResetCommands();
+            }};
 }
 
 }  // namespace host

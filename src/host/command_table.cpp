@@ -10,6 +10,7 @@
 #include "commands/navigate/friend_file.h"
 #include "commands/navigate/friend_member.h"
 #include "commands/navigate/step.h"
+#include "commands/options/settings_commands.h"
 #include "editor/extension_list.h"
 #include "host/add_in_menu.h"
 
@@ -160,9 +161,12 @@ constexpr CommandDef kRows[] = {
      .menuText = "Clean...",
      .menuSeparatorBefore = true,
      .run = commands::files::Clean},
-    {.number = 32804, .menuText = "&Options", .menuSeparatorBefore = true},
-    {.number = 32806, .menuText = "&Help"},
-    {.number = 32808, .menuText = "&About"},
+    {.number = 32804,
+     .menuText = "&Options",
+     .menuSeparatorBefore = true,
+     .run = commands::options::Options},
+    {.number = 32806, .menuText = "&Help", .run = commands::options::Help},
+    {.number = 32808, .menuText = "&About", .run = commands::options::About},
 };
 
 constexpr bool NumbersDistinct() {

@@ -11,6 +11,9 @@
 namespace ui {
 class PopupMenu;
 }
+namespace settings {
+class COptionsSheet;
+}
 
 namespace commands::files {
 class CleanDlg;
@@ -101,6 +104,13 @@ enum class DeleteOutcome {
     kGone,     // nothing there any more
     kChanged,  // no longer a regular file reached through the same directories
     kFailed,   // there as listed, but the system refused
+// What the module's version resource holds: nothing, a block that cannot be read, or its file
+// version's major and minor numbers.
+struct ModuleVersion {
+    bool hasResource = false;
+    bool readable = false;
+    unsigned major = 0;
+    unsigned minor = 0;
 };
 
 class Platform {
@@ -192,6 +202,15 @@ class Platform {
     virtual void ShowProgressDialog(commands::files::ProgressDlg& /*dialog*/) {}
     virtual void HideProgressDialog(commands::files::ProgressDlg& /*dialog*/) {}
     virtual void ProgressChanged(commands::files::ProgressDlg& /*dialog*/) {}
+    // The version resource of the add-in's module.
+    virtual ModuleVersion ModuleVersionResource() { return {}; }
+    // Opens a file or address with its default program; the shell's result, above 32 on
+    // success (2: file not found, 3: path not found, 0: out of resources).
+    virtual int ShellOpen(const std::string& /*target*/) { return 31; }
+    // Runs the options sheet modally; true when it ended with OK.
+    virtual bool ShowOptionsSheet(settings::COptionsSheet& /*sheet*/) { return false; }
+    // Shows the About box with this text until it is closed.
+    virtual void ShowAboutBox(const std::string& /*text*/) {}
 };
 
 // Shows the wait cursor for its lifetime, so every path out of a command restores it.

@@ -37,6 +37,10 @@ TEST(ZentrelUsage, MistakesAreReportedAndLeaveEverythingAsItWas) {
         {{"run", "--profile", "", "Menu"}, 2, "--profile"},
         {{"friend", "--profile", "", "f.cpp"}, 2, "--profile"},
         {{"register", "--profile", ""}, 2, "--profile"},
+        {{"options", "--profile", ""}, 2, "--profile"},
+        {{"options", "--profile", "p.reg", "--set", "Nope=1"}, 2, "no option is named Nope"},
+        {{"options", "--profile", "p.reg", "--set", "Commentize uses=9"}, 2, "does not fit"},
+        {{"options", "--profile", "p.reg", "--set", "Author"}, 2, "expected NAME=VALUE"},
         {{"friend", "notes.txt"}, 1, "notes.txt is neither a source"},
         {{"friend", "none.cpp"}, 2, "not a readable file: none.cpp"},
         {{"run", "@a:b.cpp:2", "friendfile", "CodeTempl_Class"}, 0, "", scheme},
@@ -77,7 +81,8 @@ TEST(ZentrelUsage, TheReadmeMentionsEveryOptionOfEveryCommand) {
     std::stringstream readme;
     readme << file.rdbuf();
     testing_support::TempDir dir;
-    for (const char* command : {"run", "friend", "templates", "register", "unregister"}) {
+    for (const char* command :
+         {"run", "friend", "templates", "register", "unregister", "options"}) {
         const std::string help = apps_testing::RunZentrel(dir, {command, "--help"}).out;
         const std::regex option(R"(--[a-z][a-z-]*)");
         for (std::sregex_iterator it(help.begin(), help.end(), option), end; it != end; ++it) {
