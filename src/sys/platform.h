@@ -104,6 +104,8 @@ enum class DeleteOutcome {
     kGone,     // nothing there any more
     kChanged,  // no longer a regular file reached through the same directories
     kFailed,   // there as listed, but the system refused
+};
+
 // What the module's version resource holds: nothing, a block that cannot be read, or its file
 // version's major and minor numbers.
 struct ModuleVersion {
