@@ -62,7 +62,17 @@ bool CodeMap::Advance() {
     std::size_t i = read_;
     switch (state_) {
         case State::Code:
-            i = Skip(text_, i, kCodeStops);
+            // Braces are paired here in one run; only a change of state ends it.
+            for (i = Skip(text_, i, kCodeStops); i < n && (text_[i] == '{' || text_[i] == '}');
+                 i = Skip(text_, i + 1, kCodeStops)) {
+                if (text_[i] == '{') {
+                    open_.push_back(braces_.size());
+                    braces_.push_back({i, kNone});
+                } else if (!open_.empty()) {
+                    braces_[open_.back()].close = i;
+                    open_.pop_back();
+                }
+            }
             break;
         case State::BlockComment:
             for (i = Find(text_, i, '*'); i < n && !(i + 1 < n && text_[i + 1] == '/');)
@@ -92,15 +102,7 @@ bool CodeMap::Advance() {
     read_ = i + 1;
     switch (state_) {
         case State::Code:
-            if (c == '{') {
-                open_.push_back(braces_.size());
-                braces_.push_back({i, kNone});
-            } else if (c == '}') {
-                if (!open_.empty()) {
-                    braces_[open_.back()].close = i;
-                    open_.pop_back();
-                }
-            } else if (c == '/' && (next == '/' || next == '*')) {
+            if (c == '/' && (next == '/' || next == '*')) {
                 state_ = next == '/' ? State::LineComment : State::BlockComment;
                 stateStart_ = i;
                 read_ = i + 2;
@@ -175,14 +177,14 @@ std::size_t CodeMap::NonCodeStart(std::size_t position) {
 
 std::size_t CodeMap::BraceFrom(std::size_t position) {
     std::size_t i = lastBrace_ < braces_.size() && Open(lastBrace_) <= position ? lastBrace_ : 0;
-    for (;;) {
+    for (bool more = true;; more = Advance()) {
         while (i < braces_.size() && Open(i) < position)
             ++i;
         if (i < braces_.size()) {
             lastBrace_ = i;
             return i;
         }
-        if (!Advance())
+        if (!more)
             return kNone;
     }
 }

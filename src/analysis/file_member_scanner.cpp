@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <span>
 
+#include "analysis/bracket_pairs.h"
 #include "analysis/char_classes.h"
 #include "analysis/code_map.h"
 #include "analysis/line_facts.h"
@@ -20,11 +22,13 @@ constexpr Pos kNone = -1;
 // Strings searched for together; the first in the list wins a tie.
 struct WordSet {
     std::span<const std::string_view> words;
-    std::array<bool, 256> starts{};
+    // Per character, a bit for each word that starts with it.
+    std::array<std::uint8_t, 256> starts{};
 
     constexpr explicit WordSet(std::span<const std::string_view> list) : words(list) {
-        for (std::string_view word : list)
-            starts[static_cast<unsigned char>(word.front())] = true;
+        for (std::size_t w = 0; w < list.size(); ++w)
+            starts[static_cast<unsigned char>(list[w].front())] |=
+                static_cast<std::uint8_t>(1u << w);
     }
 };
 
@@ -55,95 +59,9 @@ struct Head {
     bool namespaceBody = false;
 };
 
-// Closers by kind (1 to 3), openers negated.
-constexpr std::array<int, 256> kBracketKind = [] {
-    std::array<int, 256> kinds{};
-    kinds['>'] = 1;
-    kinds[']'] = 2;
-    kinds[')'] = 3;
-    kinds['<'] = -1;
-    kinds['['] = -2;
-    kinds['('] = -3;
-    return kinds;
-}();
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-
-// The closing brackets of one stretch of text paired with their openers, found in one
-// backward sweep when first asked, so that jumps back over many unpaired closers cost
-// the stretch once rather than once each.
-class BracketPairs {
-  public:
-    void Reset(std::string_view text, CodeMap& map, Pos from, Pos to) {
-        text_ = text;
-        map_ = &map;
-        from_ = from;
-        to_ = to;
-        built_ = false;
-    }
-
-    // The opener paired with the closer at `close` within the stretch, or kNone.
-    Pos Opener(Pos close) {
-        if (close < from_ || close > to_)
-            return kNone;
-        if (built_)
-            return partner_[static_cast<std::size_t>(close - from_)];
-        // Walking back costs what the search passes anyway, until a walk finds no opener.
-        const int kind =
-            kBracketKind[static_cast<unsigned char>(text_[static_cast<std::size_t>(close)])];
-        int depth = 0;
-        for (Pos i = close; i >= from_; --i) {
-            const int k =
-                kBracketKind[static_cast<unsigned char>(text_[static_cast<std::size_t>(i)])];
-            if (k != kind && k != -kind)
-                continue;
-            if (const std::size_t start = map_->NonCodeStart(static_cast<std::size_t>(i));
-                start != CodeMap::kNone) {
-                i = static_cast<Pos>(start);
-                continue;
-            }
-            depth += k == kind ? 1 : -1;
-            if (depth == 0)
-                return i;
-        }
-        Build();
-        return kNone;
-    }
-
-  private:
-    void Build() {
-        partner_.assign(static_cast<std::size_t>(to_ - from_ + 1), kNone);
-        std::array<std::vector<Pos>, 3> waiting;
-        for (Pos i = to_; i >= from_; --i) {
-            const int kind =
-                kBracketKind[static_cast<unsigned char>(text_[static_cast<std::size_t>(i)])];
-            if (kind == 0)
-                continue;
-            if (const std::size_t start = map_->NonCodeStart(static_cast<std::size_t>(i));
-                start != CodeMap::kNone) {
-                i = static_cast<Pos>(start);
-                continue;
-            }
-            std::vector<Pos>& stack = waiting[static_cast<std::size_t>(std::abs(kind) - 1)];
-            if (kind > 0) {
-                stack.push_back(i);
-            } else if (!stack.empty()) {
-                partner_[static_cast<std::size_t>(stack.back() - from_)] = i;
-                stack.pop_back();
-            }
-        }
-        built_ = true;
-    }
-
-    std::string_view text_;
-    CodeMap* map_ = nullptr;
-    Pos from_ = 0;
-    Pos to_ = -1;
-    bool built_ = false;
-    std::vector<Pos> partner_;
-};
 
 class Scanner {
   public:
@@ -168,6 +86,8 @@ class Scanner {
     // The next line break at or after `from` followed by '{' or '}'.
     Pos NextLineStartBracket(Pos from);
     bool WordAt(Pos p, std::string_view word) const;
+    // The first word of the set at p, or -1.
+    int WordAt(Pos p, const WordSet& set) const;
     Hit FindBack(Pos from, Pos floor, const WordSet& set);
     Hit FindForward(Pos from, Pos limit, const WordSet& set);
 
@@ -234,9 +154,22 @@ bool Scanner::WordAt(Pos p, std::string_view word) const {
     return !(IsIdentifierChar(word.back()) && IsIdentifierChar(At(after)));
 }
 
+int Scanner::WordAt(Pos p, const WordSet& set) const {
+    unsigned bits = set.starts[static_cast<unsigned char>(text_[static_cast<std::size_t>(p)])];
+    for (int w = 0; bits != 0; ++w, bits >>= 1) {
+        if ((bits & 1u) != 0 && WordAt(p, set.words[static_cast<std::size_t>(w)]))
+            return w;
+    }
+    return -1;
+}
+
 Hit Scanner::FindBack(Pos from, Pos floor, const WordSet& set) {
+    const auto* const bytes = reinterpret_cast<const unsigned char*>(text_.data());
     for (Pos p = std::min(from, size_ - 1); p >= std::max<Pos>(floor, 0); --p) {
-        if (!set.starts[static_cast<unsigned char>(text_[static_cast<std::size_t>(p)])])
+        if (set.starts[bytes[p]] == 0)
+            continue;
+        const int word = WordAt(p, set);
+        if (word < 0)
             continue;
         // Comments, literals and directives are passed over whole.
         if (const std::size_t start = map_.NonCodeStart(static_cast<std::size_t>(p));
@@ -244,23 +177,15 @@ Hit Scanner::FindBack(Pos from, Pos floor, const WordSet& set) {
             p = static_cast<Pos>(start);
             continue;
         }
-        for (std::size_t w = 0; w < set.words.size(); ++w) {
-            if (WordAt(p, set.words[w]))
-                return {p, static_cast<int>(w)};
-        }
+        return {p, word};
     }
     return {};
 }
 
 Hit Scanner::FindForward(Pos from, Pos limit, const WordSet& set) {
     for (Pos p = std::max<Pos>(from, 0); p <= std::min(limit, size_ - 1); ++p) {
-        if (!set.starts[static_cast<unsigned char>(text_[static_cast<std::size_t>(p)])] ||
-            !IsCode(p))
-            continue;
-        for (std::size_t w = 0; w < set.words.size(); ++w) {
-            if (WordAt(p, set.words[w]))
-                return {p, static_cast<int>(w)};
-        }
+        if (const int word = WordAt(p, set); word >= 0 && IsCode(p))
+            return {p, word};
     }
     return {};
 }

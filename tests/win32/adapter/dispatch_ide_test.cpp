@@ -81,7 +81,7 @@ TEST_F(TextEditorTest, ComparesWindowsByComIdentity) {
 }
 
 TEST_F(TextEditorTest, MovesInsertsAndFindsWithTheIdesArguments) {
-    for (const wchar_t* name : {L"MoveToLineAndOffset", L"CharLeft", L"Insert"})
+    for (const wchar_t* name : {L"MoveToLineAndOffset", L"CharLeft", L"Insert", L"SetBookmark"})
         selection->On(name, Succeed);
     selection->On(L"FindText", [](WORD, const Arguments& arguments, VARIANT* result) {
         result->vt = VT_BOOL;
@@ -96,9 +96,10 @@ TEST_F(TextEditorTest, MovesInsertsAndFindsWithTheIdesArguments) {
     EXPECT_TRUE(text->FindText("found", ide::kFindMatchCase | ide::kFindRegExpr));
     EXPECT_FALSE(text->FindText("absent", 0));
     EXPECT_FALSE(text->SelectLine());  // not a member of this double
+    EXPECT_TRUE(text->SetBookmark());
     EXPECT_EQ(selection->CallTexts(),
               (Texts{"MoveToLineAndOffset(3, 5, true)", "CharLeft(true, 2)", "Insert(\"x\r\n\", 1)",
-                     "FindText(\"found\", 12)", "FindText(\"absent\", 0)"}));
+                     "FindText(\"found\", 12)", "FindText(\"absent\", 0)", "SetBookmark()"}));
 }
 
 TEST_F(DispatchIdeTest, CommandsCarryBindingsAsTextArraysAndAreCreatedForTheAddIn) {
@@ -180,7 +181,10 @@ TEST_F(DispatchIdeTest, ButtonsGetPictureAndMaskAsObjectsFromTheModulesBitmaps) 
 
 TEST_F(DispatchIdeTest, AddsBreakpointsWithTwelveArgumentsInOrder) {
     auto breakpoints = Child(Child(application, L"Debugger"), L"Breakpoints");
-    Child(breakpoints, L"Add")->Property(L"Count", Variant(1L));
+    auto created = Child(breakpoints, L"Add");
+    created->Property(L"Count", Variant(1L));
+    auto first = Child(created, L"Item");
+    first->Property(L"Enabled", Variant(false));
     ide::BreakpointRequest request;
     request.file = "C:\\src\\a.cpp";
     request.line = 42;
@@ -189,6 +193,10 @@ TEST_F(DispatchIdeTest, AddsBreakpointsWithTwelveArgumentsInOrder) {
     EXPECT_EQ(list->Count(), 1);
     EXPECT_EQ(breakpoints->CallTexts(),
               (Texts{"Add(\"\", \"C:\\src\\a.cpp\", 42, 1, \"\", 1, \"\", \"\", 1, \"\", 0, 1)"}));
+    auto item = list->Item(1);
+    ASSERT_TRUE(item);
+    EXPECT_TRUE(item->SetEnabled(true));
+    EXPECT_EQ(first->CallTexts(), (Texts{"Enabled=true"}));
 }
 
 TEST_F(DispatchIdeTest, AbsentObjectsAndFailedCallsAreEmpty) {
