@@ -11,6 +11,7 @@
 #include "analysis/char_classes.h"
 #include "analysis/code_map.h"
 #include "analysis/line_facts.h"
+#include "analysis/line_feeds.h"
 
 namespace analysis {
 
@@ -103,6 +104,7 @@ class Scanner {
     Pos IdentifierEnd(Pos p, Pos limit) const;
     Pos AngleClose(Pos open, Pos limit) const;
 
+    std::uint64_t LineFeeds(Pos from, Pos to) const;
     std::uint32_t LineOf(Pos p);
 
     std::string_view text_;
@@ -364,12 +366,21 @@ Head Scanner::FunctionHead(Pos paren, Pos floor) {
     return head;
 }
 
+std::uint64_t Scanner::LineFeeds(Pos from, Pos to) const {
+    std::uint64_t count = 0;
+    constexpr Pos kChunk = Pos{1} << 30;  // below what CountLineFeeds takes
+    for (; from < to; from += kChunk)
+        count += static_cast<std::uint64_t>(
+            CountLineFeeds(text_.substr(static_cast<std::size_t>(from),
+                                        static_cast<std::size_t>(std::min(kChunk, to - from)))));
+    return count;
+}
+
 std::uint32_t Scanner::LineOf(Pos p) {
-    const auto* const data = text_.data();
     if (p >= counted_)
-        linesBefore_ += static_cast<std::uint64_t>(std::count(data + counted_, data + p, '\n'));
+        linesBefore_ += LineFeeds(counted_, p);
     else
-        linesBefore_ -= static_cast<std::uint64_t>(std::count(data + p, data + counted_, '\n'));
+        linesBefore_ -= LineFeeds(p, counted_);
     counted_ = p;
     return static_cast<std::uint32_t>(
         std::min<std::uint64_t>(linesBefore_ + 1, std::numeric_limits<std::uint32_t>::max()));

@@ -97,34 +97,32 @@ class AddBreakpointsTest : public ::testing::Test {
 
 TEST_F(AddBreakpointsTest, AsksForEnabledFileAndLineBreakpointsAndBookmarksWhenSet) {
     const struct {
+        bool debugger;
         int addBookmarks;
         bool refuse;  // the IDE makes no breakpoint: the bookmark is set all the same
         std::vector<long> bookmarks;
-    } rows[] = {{0, false, {}}, {1, false, {1, 4}}, {1, true, {1, 4}}};
+    } rows[] = {{true, 0, false, {}},
+                {true, 1, false, {1, 4}},
+                {true, 1, true, {1, 4}},
+                {false, 1, false, {}}};
     for (const auto& row : rows) {
         RecordingBreakpoints& breakpoints = *ide_.debugger->breakpoints;
         breakpoints = RecordingBreakpoints{};
         breakpoints.refuse = row.refuse;
+        ide_.present = row.debugger;
         settings_.addBookmarks = row.addBookmarks;
-        EXPECT_EQ(Run("a" + std::to_string(&row - rows) + ".cpp"), row.bookmarks);
-        const std::string path =
-            (dir_.Path() / ("a" + std::to_string(&row - rows) + ".cpp")).string();
-        EXPECT_EQ(breakpoints.calls,
-                  (std::vector<std::string>{"\"\" " + path + " 1 1 \"\" 1 \"\" \"\" 1 \"\" 0 1",
-                                            "\"\" " + path + " 4 1 \"\" 1 \"\" \"\" 1 \"\" 0 1"}));
+        const std::string file = "a" + std::to_string(&row - rows) + ".cpp";
+        EXPECT_EQ(Run(file), row.bookmarks) << file;
+        const std::string path = (dir_.Path() / file).string();
+        const std::string plain = " 1 \"\" 1 \"\" \"\" 1 \"\" 0 1";
+        std::vector<std::string> calls;
+        if (row.debugger)
+            calls = {"\"\" " + path + " 1" + plain, "\"\" " + path + " 4" + plain};
+        EXPECT_EQ(breakpoints.calls, calls);
         for (const auto& made : breakpoints.made)
             EXPECT_TRUE(made->enabled);
-        EXPECT_EQ(breakpoints.made.size(), row.refuse ? 0u : 2u);
+        EXPECT_EQ(breakpoints.made.size(), row.debugger && !row.refuse ? 2u : 0u);
     }
-}
-
-TEST_F(AddBreakpointsTest, NothingWithoutADebuggerOrInAHeader) {
-    settings_.addBookmarks = 1;
-    ide_.present = false;
-    EXPECT_TRUE(Run("a.cpp").empty());
-    ide_.present = true;
-    EXPECT_TRUE(Run("a.h").empty());
-    EXPECT_TRUE(ide_.debugger->breakpoints->calls.empty());
     EXPECT_TRUE(platform_.Recorded().messages.empty());
 }
 
