@@ -7,6 +7,7 @@
 #include "commands/members/copy_members.h"
 #include "commands/members/paste_members.h"
 #include "commands/navigate/add_breakpoints.h"
+#include "commands/navigate/browse_command.h"
 #include "commands/navigate/friend_file.h"
 #include "commands/navigate/friend_member.h"
 #include "commands/navigate/step.h"
@@ -71,7 +72,8 @@ constexpr CommandDef kRows[] = {
      .description = "Browse Members and Files",
      .binding = u"Global::ctrl+4",
      .menuText = "&Browse...\tCTRL+4",
-     .enabledWhen = ProjectsOrTextDocument},
+     .enabledWhen = ProjectsOrTextDocument,
+     .run = commands::navigate::Browse},
     {.number = 32776,
      .name = "CopyMembers",
      .buttonText = "Copy Members",

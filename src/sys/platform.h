@@ -14,6 +14,9 @@ class PopupMenu;
 namespace settings {
 class COptionsSheet;
 }
+namespace commands::navigate {
+class BrowseDialog;
+}
 
 namespace commands::files {
 class CleanDlg;
@@ -213,6 +216,10 @@ class Platform {
     virtual bool ShowOptionsSheet(settings::COptionsSheet& /*sheet*/) { return false; }
     // Shows the About box with this text until it is closed.
     virtual void ShowAboutBox(const std::string& /*text*/) {}
+
+    // The Browse dialog: shows the opened model and runs it until it ends; false when the
+    // host has no way to show it.
+    virtual bool ShowBrowseDialog(commands::navigate::BrowseDialog& /*dialog*/) { return false; }
 };
 
 // Shows the wait cursor for its lifetime, so every path out of a command restores it.

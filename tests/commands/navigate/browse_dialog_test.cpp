@@ -1,0 +1,283 @@
+// The Browse dialog over the workbench: the level it opens on, the fallbacks, walking up and
+// down, what it opens, and how keys and typing reach the filter and the list.
+#include "commands/navigate/browse_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "posix/answer_queue.h"
+#include "posix/terminal_platform.h"
+#include "settings/memory_profile_store.h"
+#include "support/temp_dir.h"
+#include "workbench/workbench.h"
+
+namespace commands::navigate {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+constexpr char kMain[] = "int alpha()\n{\n    return 1;\n}\n\nint beta()\n{\n    return 2;\n}\n";
+
+class BrowseDialogTest : public ::testing::Test {
+  protected:
+    BrowseDialogTest() : platform_(answers_, errors_, input_, false) {
+        main_ = dir_.Write("app/main.cpp", kMain).string();
+        util_ = dir_.Write("app/util.h", "inline int gamma()\n{\n    return 3;\n}\n").string();
+        readme_ = dir_.Write("app/readme.txt", "text\n").string();
+        empty_ = dir_.Write("app/empty.cpp", "// nothing here\n").string();
+        lib_ = dir_.Write("lib/lib.cpp", "void delta()\n{\n}\n").string();
+        lone_ = dir_.Write("lone.cpp", "void lone()\n{\n}\n").string();
+        settings_.sourceExtensions = {"cpp"};
+        settings_.headerExtensions = {"h"};
+    }
+
+    void MakeSolution() {
+        auto solution = bench_.NewSolution(Path("ws.sln"));
+        auto app = solution->AddProject("zeta", Path("app/app.proj"));
+        for (const std::string& file : {main_, util_, readme_, empty_})
+            app->Items().AddFile(file);
+        solution->AddProject("Alpha", Path("lib/lib.proj"))->Items().AddFile(lib_);
+        solution->AddProject("", Path("nameless.proj"));
+    }
+    std::string Path(const std::string& relative) const {
+        return (dir_.Path() / relative).string();
+    }
+    void OpenAt(const std::string& path, long line) {
+        std::string error;
+        ASSERT_TRUE(bench_.SetSelection(bench_.OpenFile(path, error), line, 1, line, 1, error))
+            << error;
+    }
+    BrowseDialog& Dialog() {
+        dialog_.emplace(context_, &registry_);
+        return *dialog_;
+    }
+    static Strings Rows(const BrowseDialog& dialog) {
+        Strings rows;
+        for (std::size_t i = 0; i < dialog.RowCount(); ++i)
+            rows.push_back(dialog.RowText(i));
+        return rows;
+    }
+
+    testing_support::TempDir dir_;
+    posix::AnswerQueue answers_;
+    std::ostringstream errors_;
+    std::istringstream input_;
+    posix::TerminalPlatform platform_;
+    settings::Settings settings_;
+    settings::MemoryProfileStore profile_;
+    settings::CRegistry registry_{profile_};
+    workbench::Workbench bench_;
+    CommandContext context_{&bench_, platform_, settings_, nullptr, &registry_};
+    std::optional<BrowseDialog> dialog_;
+    std::string main_, util_, readme_, empty_, lib_, lone_;
+};
+
+TEST_F(BrowseDialogTest, WalksUpAndDownTheLevels) {
+    MakeSolution();
+    OpenAt(main_, 7);
+    BrowseDialog& dialog = Dialog();
+    ASSERT_TRUE(dialog.Open());
+    struct Step {
+        char action;  // U up, D down, F filter edited to `text`
+        std::string text;
+        int level;
+        Strings rows;
+        BrowseRow selected;
+        std::string status, title;
+    } steps[] = {
+        {'-', "", 2, {"alpha", "beta"}, 1, " File: main.cpp", "Browse - main.cpp"},
+        {'U',
+         "",
+         1,
+         {"empty.cpp", "main.cpp", "readme.txt", "util.h"},
+         1,
+         " Project: app",
+         "Browse - app"},
+        {'U', "", 0, {"Alpha", "zeta"}, 1, " Solution: ws", "Browse"},
+        {'F', "AL", 0, {"Alpha"}, 0, " Solution: ws", "Browse"},
+        {'D', "", 1, {"lib.cpp"}, 0, " Project: lib", "Browse - lib"},
+        {'D', "", 2, {"delta"}, 0, " File: lib.cpp", "Browse - lib.cpp"},
+        {'U', "", 1, {"lib.cpp"}, 0, " Project: lib", "Browse - lib"},
+        {'U', "", 0, {"Alpha", "zeta"}, 0, " Solution: ws", "Browse"},
+        {'U', "", 0, {"Alpha", "zeta"}, 0, " Solution: ws", "Browse"},
+        {'F', "z", 0, {"zeta"}, 0, " Solution: ws", "Browse"},
+        {'D',
+         "",
+         1,
+         {"empty.cpp", "main.cpp", "readme.txt", "util.h"},
+         0,
+         " Project: app",
+         "Browse - app"},
+        {'F', "em", 1, {"empty.cpp"}, 0, " Project: app", "Browse - app"},
+    };
+    for (const Step& step : steps) {
+        if (step.action == 'U')
+            dialog.GoUp();
+        else if (step.action == 'D')
+            dialog.GoDown();
+        else if (step.action == 'F')
+            dialog.FilterEdited(step.text);
+        EXPECT_EQ(dialog.Level(), step.level) << step.action << step.status;
+        EXPECT_EQ(Rows(dialog), step.rows) << step.action << step.status;
+        EXPECT_EQ(dialog.Selected(), step.selected) << step.action << step.status;
+        EXPECT_EQ(dialog.StaticText(), step.status) << step.action;
+        EXPECT_EQ(dialog.Title(), step.title) << step.action << step.status;
+        EXPECT_EQ(dialog.End(), BrowseEnd::Running);
+    }
+    // A file without members falls back to the files, and the file is opened.
+    dialog.GoDown();
+    EXPECT_EQ(dialog.End(), BrowseEnd::Ok);
+    EXPECT_EQ(bench_.ActiveDocument()->FullName(), empty_);
+}
+
+TEST_F(BrowseDialogTest, OpensOnTheLevelThatCanBeShown) {
+    struct Case {
+        bool solution;
+        std::string active;  // empty: no document
+        bool opens;
+        int level;
+        Strings rows;
+        BrowseRow selected;
+    } cases[] = {
+        // No document first: the workbench cannot close one.
+        {false, "", false, 0, {}, std::nullopt},
+        {true, "", true, 1, {"empty.cpp", "main.cpp", "readme.txt", "util.h"}, 0},
+        {false, "readme", false, 0, {}, std::nullopt},
+        {false, "empty", false, 0, {}, std::nullopt},
+        {false, "lone", true, 2, {"lone"}, 0},
+        {true, "readme", true, 1, {"empty.cpp", "main.cpp", "readme.txt", "util.h"}, 2},
+        {true, "empty", true, 1, {"empty.cpp", "main.cpp", "readme.txt", "util.h"}, 0},
+        {true, "lib", true, 2, {"delta"}, 0},
+    };
+    for (const Case& c : cases) {
+        bench_.CloseSolution();
+        if (c.solution)
+            MakeSolution();
+        const std::map<std::string, std::string> files = {
+            {"readme", readme_}, {"empty", empty_}, {"lone", lone_}, {"lib", lib_}};
+        if (!c.active.empty())
+            OpenAt(files.at(c.active), 1);
+        BrowseDialog& dialog = Dialog();
+        EXPECT_EQ(dialog.Open(), c.opens) << c.active << c.solution;
+        EXPECT_EQ(dialog.End(), c.opens ? BrowseEnd::Running : BrowseEnd::Cancel);
+        if (!c.opens)
+            continue;
+        EXPECT_EQ(dialog.Level(), c.level) << c.active << c.solution;
+        EXPECT_EQ(Rows(dialog), c.rows) << c.active << c.solution;
+        EXPECT_EQ(dialog.Selected(), c.selected) << c.active << c.solution;
+    }
+}
+
+TEST_F(BrowseDialogTest, AFileOfNoProjectGoesUpToTheFirstProject) {
+    MakeSolution();
+    OpenAt(lone_, 1);
+    BrowseDialog& dialog = Dialog();
+    ASSERT_TRUE(dialog.Open());
+    dialog.GoUp();
+    EXPECT_EQ(dialog.StaticText(), " Project: app");
+    EXPECT_EQ(dialog.Selected(), 0u);
+}
+
+TEST_F(BrowseDialogTest, AMemberOpensAtItsLineAndTheFocusIsKept) {
+    MakeSolution();
+    for (const bool inFilter : {true, false}) {
+        OpenAt(util_, 1);
+        BrowseDialog& dialog = Dialog();
+        ASSERT_TRUE(dialog.Open());
+        EXPECT_EQ(dialog.Focus(), inFilter ? BrowseFocus::List : BrowseFocus::Filter);
+        dialog.GoUp();
+        dialog.FilterEdited("main");
+        dialog.FocusMoved(inFilter ? BrowseFocus::Filter : BrowseFocus::List);
+        dialog.GoDown();
+        EXPECT_EQ(Rows(dialog), (Strings{"alpha", "beta"}));
+        EXPECT_EQ(dialog.Filter(), "");
+        dialog.Select(1);
+        dialog.GoDown();
+        EXPECT_EQ(dialog.End(), BrowseEnd::Ok);
+        EXPECT_EQ(bench_.ActiveCaret()->path, main_);
+        EXPECT_EQ(bench_.ActiveCaret()->caretLine, 6);
+        EXPECT_EQ(profile_.Peek("Options", "Browse Focus"),
+                  settings::ProfileValue(inFilter ? 0 : 1));
+    }
+}
+
+TEST_F(BrowseDialogTest, KeysAndTypingGoWhereTheyBelong) {
+    MakeSolution();
+    OpenAt(main_, 1);
+    struct Case {
+        BrowseFocus focus;
+        std::string filter;
+        BrowseKey key;
+        KeyOutcome outcome;
+        BrowseFocus focusAfter;
+        int level;
+    } cases[] = {
+        {BrowseFocus::List, "", BrowseKey::Backspace, KeyOutcome::Swallowed, BrowseFocus::List, 1},
+        {BrowseFocus::Filter, "", BrowseKey::Left, KeyOutcome::Swallowed, BrowseFocus::Filter, 1},
+        {BrowseFocus::Filter, "a", BrowseKey::Backspace, KeyOutcome::Normal, BrowseFocus::Filter,
+         2},
+        {BrowseFocus::List, "a", BrowseKey::Left, KeyOutcome::Normal, BrowseFocus::List, 2},
+        {BrowseFocus::Filter, "", BrowseKey::Down, KeyOutcome::ToList, BrowseFocus::List, 2},
+        {BrowseFocus::Filter, "a", BrowseKey::PageUp, KeyOutcome::ToList, BrowseFocus::List, 2},
+        {BrowseFocus::List, "", BrowseKey::End, KeyOutcome::Normal, BrowseFocus::List, 2},
+    };
+    for (const Case& c : cases) {
+        BrowseDialog& dialog = Dialog();
+        ASSERT_TRUE(dialog.Open());
+        dialog.FilterEdited(c.filter);
+        dialog.FocusMoved(c.focus);
+        EXPECT_EQ(dialog.KeyDown(c.key), c.outcome) << static_cast<int>(c.key) << c.filter;
+        EXPECT_EQ(dialog.Focus(), c.focusAfter) << static_cast<int>(c.key) << c.filter;
+        EXPECT_EQ(dialog.Level(), c.level) << static_cast<int>(c.key) << c.filter;
+    }
+
+    // Typed on the list, letters, digits, blanks and Backspace edit the filter; the rest do not.
+    struct Typed {
+        BrowseFocus focus;
+        std::string filter;
+        char c;
+        bool taken;
+        std::string filterAfter;
+    } typed[] = {
+        {BrowseFocus::List, "", 'b', true, "b"},     {BrowseFocus::List, "a", '7', true, "a7"},
+        {BrowseFocus::List, "a", ' ', true, "a "},   {BrowseFocus::List, "ab", '\b', true, "a"},
+        {BrowseFocus::List, "", '\b', false, ""},    {BrowseFocus::List, "a", '_', false, "a"},
+        {BrowseFocus::Filter, "a", 'b', false, "a"},
+    };
+    for (const Typed& t : typed) {
+        BrowseDialog& dialog = Dialog();
+        ASSERT_TRUE(dialog.Open());
+        dialog.FilterEdited(t.filter);
+        dialog.FocusMoved(t.focus);
+        EXPECT_EQ(dialog.CharTyped(t.c), t.taken) << t.filter << t.c;
+        EXPECT_EQ(dialog.Filter(), t.filterAfter) << t.filter << t.c;
+        EXPECT_EQ(dialog.Focus(), t.taken ? BrowseFocus::Filter : t.focus) << t.filter << t.c;
+    }
+}
+
+TEST_F(BrowseDialogTest, TheListMovesWithinItsRows) {
+    MakeSolution();
+    OpenAt(readme_, 1);  // the files: four rows, the third selected
+    struct Case {
+        BrowseKey key;
+        std::size_t page;
+        BrowseRow selected;
+    } cases[] = {
+        {BrowseKey::Up, 1, 1},       {BrowseKey::Down, 1, 3},     {BrowseKey::Home, 1, 0},
+        {BrowseKey::End, 1, 3},      {BrowseKey::PageUp, 2, 0},   {BrowseKey::PageUp, 1, 1},
+        {BrowseKey::PageDown, 9, 3}, {BrowseKey::PageDown, 0, 3},
+    };
+    for (const Case& c : cases) {
+        BrowseDialog& dialog = Dialog();
+        ASSERT_TRUE(dialog.Open());
+        dialog.MoveInList(c.key, c.page);
+        EXPECT_EQ(dialog.Selected(), c.selected) << static_cast<int>(c.key) << ' ' << c.page;
+    }
+}
+
+}  // namespace
+}  // namespace commands::navigate

@@ -1,0 +1,125 @@
+// The Browse lists: order, filter, the row each level selects, and the layout arithmetic.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "commands/navigate/browse_entries.h"
+#include "commands/navigate/browse_layout.h"
+#include "commands/navigate/browse_selection.h"
+
+namespace commands::navigate {
+namespace {
+
+using Strings = std::vector<std::string>;
+using Rows = std::vector<std::size_t>;
+
+BrowseEntries Entries(const Strings& shown, const Strings& data = {}) {
+    BrowseEntries entries;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        entries.Add(shown[i], i < data.size() ? data[i] : std::to_string(i));
+    return entries;
+}
+
+TEST(BrowseEntriesTest, SortsByLowerCaseBytesCarryingTheData) {
+    struct Case {
+        Strings shown, sortedShown, sortedData;
+    } cases[] = {
+        {{"b", "A", "c"}, {"A", "b", "c"}, {"1", "0", "2"}},
+        // '_' lies between upper and lower case letters: lowered, it sorts before them.
+        {{"b_x", "B", "_a"}, {"_a", "B", "b_x"}, {"2", "1", "0"}},
+        {{"Set", "set", "SET"}, {"Set", "set", "SET"}, {"0", "1", "2"}},
+        {{"\xe4x", "z"}, {"z", "\xe4x"}, {"1", "0"}},
+        {{}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        BrowseEntries entries = Entries(c.shown);
+        SortEntries(entries);
+        EXPECT_EQ(entries.shown, c.sortedShown) << c.shown.size();
+        EXPECT_EQ(entries.data, c.sortedData) << c.shown.size();
+    }
+}
+
+TEST(BrowseEntriesTest, FiltersBySubstringInAnyCase) {
+    const BrowseEntries entries = Entries({"SetValue", "reset", "Other", "ASSET"});
+    struct Case {
+        std::string filter;
+        Rows listed;
+    } cases[] = {
+        {"", {0, 1, 2, 3}}, {"set", {0, 1, 3}}, {"SET", {0, 1, 3}},  {"setv", {0}},
+        {"x", {}},          {"other ", {}},     {"t", {0, 1, 2, 3}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FilterEntries(entries, c.filter), c.listed) << c.filter;
+}
+
+TEST(BrowseEntriesTest, ReadsOnlyWholeDecimalLines) {
+    EXPECT_EQ(ParseLine("42"), 42);
+    EXPECT_EQ(ParseLine("4294967295"), 4294967295L);
+    for (const char* text : {"", "4x", " 4", "x"})
+        EXPECT_EQ(ParseLine(text), std::nullopt) << text;
+}
+
+TEST(BrowseSelectionTest, MemberRowIsTheOneTheCaretStandsIn) {
+    // Members on lines 3, 10, 20; the caret line counts from 0.
+    const BrowseEntries entries = Entries({"a", "b", "c"}, {"3", "10", "20"});
+    struct Case {
+        Rows listed;
+        long currentLine;
+        BrowseRow row;
+    } cases[] = {
+        {{0, 1, 2}, 0, 0},  {{0, 1, 2}, 2, 0},  {{0, 1, 2}, 8, 0},     {{0, 1, 2}, 9, 1},
+        {{0, 1, 2}, 18, 1}, {{0, 1, 2}, 19, 2}, {{0, 1, 2}, 500, 2},   {{1, 2}, 0, 0},
+        {{0, 2}, 12, 0},    {{2}, 30, 0},       {{}, 5, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MemberRow(entries, c.listed, c.currentLine), c.row)
+            << c.currentLine << " over " << c.listed.size();
+    }
+}
+
+TEST(BrowseSelectionTest, ItemRowsMatchDataOrTextInAnyCase) {
+    const BrowseEntries entries =
+        Entries({"a.cpp", "B.h", "c.txt"}, {"/p/a.cpp", "/p/B.h", "/p/c.txt"});
+    EXPECT_EQ(CurrentRow(entries, {0, 1, 2}, "/P/b.H"), 1u);
+    EXPECT_EQ(CurrentRow(entries, {0, 2}, "/p/B.h"), 0u);
+    EXPECT_EQ(CurrentRow(entries, {}, "/p/B.h"), std::nullopt);
+    EXPECT_EQ(RowWithText(entries, {1, 2}, "C.TXT"), 1u);
+    EXPECT_EQ(RowWithText(entries, {1, 2}, "a.cpp"), 0u);
+}
+
+TEST(BrowseLayoutTest, ButtonsKeepTheirSizeAndTheRestStretches) {
+    using R = settings::Rect;
+    struct Case {
+        BrowseLayoutInput input;
+        BrowseLayout layout;
+    } cases[] = {
+        {{400, 300, 80, 20, 18, 30, 20},
+         {.filter = R{4, 4, 398, 22},
+          .list = R{4, 30, 398, 274},
+          .ok = R{234, 278, 314, 298},
+          .up = R{150, 278, 230, 298},
+          .close = R{318, 278, 398, 298},
+          .status = R{4, 278, 140, 298}}},
+        // Too small for the buttons: the list and the text shrink to nothing, never inverted.
+        {{200, 50, 80, 20, 18, 30, 20},
+         {.filter = R{4, 4, 198, 22},
+          .list = R{4, 30, 198, 30},
+          .ok = R{34, 28, 114, 48},
+          .up = R{-50, 28, 30, 48},
+          .close = R{118, 28, 198, 48},
+          .status = R{4, 28, 4, 48}}},
+    };
+    for (const Case& c : cases) {
+        const BrowseLayout got = LayOutBrowse(c.input);
+        EXPECT_EQ(got.filter, c.layout.filter) << c.input.clientWidth;
+        EXPECT_EQ(got.list, c.layout.list) << c.input.clientWidth;
+        EXPECT_EQ(got.ok, c.layout.ok) << c.input.clientWidth;
+        EXPECT_EQ(got.up, c.layout.up) << c.input.clientWidth;
+        EXPECT_EQ(got.close, c.layout.close) << c.input.clientWidth;
+        EXPECT_EQ(got.status, c.layout.status) << c.input.clientHeight;
+    }
+}
+
+}  // namespace
+}  // namespace commands::navigate
