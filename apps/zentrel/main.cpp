@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "browse_command.h"
 #include "clean_command.h"
 #include "filter_command.h"
 #include "friend_command.h"
@@ -110,6 +111,9 @@ int main(int argc, char** argv) {
          {settingsCommands.options, settingsCommands.about, settingsCommands.help})
         AddVersion(*command);
     settingsCommands.options->get_option("--profile")->check(kNonEmpty);
+    app::BrowseOptions browse;
+    CLI::App* browseCommand = app::AddBrowseCommand(zentrel, browse);
+    AddVersion(*browseCommand);
 
     try {
         zentrel.parse(argc, argv);
@@ -129,6 +133,8 @@ int main(int argc, char** argv) {
             return app::RunMembers(members, std::cout, std::cerr);
         if (cleanCommand->parsed())
             return app::RunClean(clean, std::cin, std::cout, std::cerr);
+        if (browseCommand->parsed())
+            return app::RunBrowse(browse, std::cout, std::cerr);
         if (templatesCommand->parsed())
             return app::RunTemplates(templatesFile, std::cout, std::cerr);
         if (registerCommand->parsed())

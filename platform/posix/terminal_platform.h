@@ -76,6 +76,10 @@ class TerminalPlatform : public sys::Platform {
     // Where ShellOpen names what it would open; the error stream unless given.
     void SetReportStream(std::ostream& report) { report_ = &report; }
 
+    // Browse: answers drive it and each step is recorded; with none left, a terminal shows
+    // it full screen (browse_show.cpp).
+    bool ShowBrowseDialog(commands::navigate::BrowseDialog& dialog) override;
+
     const Recording& Recorded() const { return recording_; }
     // For the dialogs and clipboard commands that record what they show.
     Recording& Recorded() { return recording_; }

@@ -1,0 +1,8 @@
+int setup();
+int reset();
+int other();
+
+inline int Helper()
+{
+    return 3;
+}
