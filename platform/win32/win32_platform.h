@@ -46,6 +46,9 @@ class Win32Platform : public sys::Platform {
     void HideProgressDialog(commands::files::ProgressDlg& dialog) override;
     void ProgressChanged(commands::files::ProgressDlg& dialog) override;
 
+    // Browse: the dialog over the IDE's active window (browse_dialog_view.cpp).
+    bool ShowBrowseDialog(commands::navigate::BrowseDialog& dialog) override;
+
   private:
     SuppressUI suppress_;
     // The cursor a wait cursor replaced, restored when the outermost one ends.
