@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <variant>
 
-#include "analysis/file_member_scanner.h"
 #include "editor/command_frame.h"
 #include "editor/project_files.h"
 #include "editor/split_path.h"
@@ -161,8 +160,7 @@ bool BrowseLevels::LoadMembers() {
         return false;
     std::vector<std::string> names;
     std::vector<std::uint32_t> lines;
-    analysis::ScanFileMembers(document.GetText(), context_.settings.browseShowsClasses != 0, names,
-                              lines);
+    document.ScanFileMembers(names, lines, context_.settings.browseShowsClasses != 0);
     for (std::size_t i = 0; i < names.size() && i < lines.size(); ++i)
         list.Add(std::move(names[i]), std::to_string(lines[i]));
     if (list.Empty())
