@@ -172,16 +172,6 @@ TEST_F(BrowseDialogTest, OpensOnTheLevelThatCanBeShown) {
     }
 }
 
-TEST_F(BrowseDialogTest, AFileOfNoProjectGoesUpToTheFirstProject) {
-    MakeSolution();
-    OpenAt(lone_, 1);
-    BrowseDialog& dialog = Dialog();
-    ASSERT_TRUE(dialog.Open());
-    dialog.GoUp();
-    EXPECT_EQ(dialog.StaticText(), " Project: app");
-    EXPECT_EQ(dialog.Selected(), 0u);
-}
-
 TEST_F(BrowseDialogTest, AMemberOpensAtItsLineAndTheFocusIsKept) {
     MakeSolution();
     for (const bool inFilter : {true, false}) {
@@ -208,22 +198,21 @@ TEST_F(BrowseDialogTest, AMemberOpensAtItsLineAndTheFocusIsKept) {
 TEST_F(BrowseDialogTest, KeysAndTypingGoWhereTheyBelong) {
     MakeSolution();
     OpenAt(main_, 1);
+    using enum BrowseFocus;
+    using enum BrowseKey;
+    using enum KeyOutcome;
+    // The cursor keys move the focus to the list; on an empty filter Backspace and Left go up.
     struct Case {
         BrowseFocus focus;
         std::string filter;
         BrowseKey key;
         KeyOutcome outcome;
-        BrowseFocus focusAfter;
         int level;
     } cases[] = {
-        {BrowseFocus::List, "", BrowseKey::Backspace, KeyOutcome::Swallowed, BrowseFocus::List, 1},
-        {BrowseFocus::Filter, "", BrowseKey::Left, KeyOutcome::Swallowed, BrowseFocus::Filter, 1},
-        {BrowseFocus::Filter, "a", BrowseKey::Backspace, KeyOutcome::Normal, BrowseFocus::Filter,
-         2},
-        {BrowseFocus::List, "a", BrowseKey::Left, KeyOutcome::Normal, BrowseFocus::List, 2},
-        {BrowseFocus::Filter, "", BrowseKey::Down, KeyOutcome::ToList, BrowseFocus::List, 2},
-        {BrowseFocus::Filter, "a", BrowseKey::PageUp, KeyOutcome::ToList, BrowseFocus::List, 2},
-        {BrowseFocus::List, "", BrowseKey::End, KeyOutcome::Normal, BrowseFocus::List, 2},
+        {List, "", Backspace, Swallowed, 1}, {Filter, "", Left, Swallowed, 1},
+        {Filter, "a", Backspace, Normal, 2}, {List, "a", Left, Normal, 2},
+        {Filter, "", Down, ToList, 2},       {Filter, "a", PageUp, ToList, 2},
+        {List, "", End, Normal, 2},
     };
     for (const Case& c : cases) {
         BrowseDialog& dialog = Dialog();
@@ -231,51 +220,31 @@ TEST_F(BrowseDialogTest, KeysAndTypingGoWhereTheyBelong) {
         dialog.FilterEdited(c.filter);
         dialog.FocusMoved(c.focus);
         EXPECT_EQ(dialog.KeyDown(c.key), c.outcome) << static_cast<int>(c.key) << c.filter;
-        EXPECT_EQ(dialog.Focus(), c.focusAfter) << static_cast<int>(c.key) << c.filter;
+        EXPECT_EQ(dialog.Focus(), c.outcome == ToList ? List : c.focus) << c.filter;
         EXPECT_EQ(dialog.Level(), c.level) << static_cast<int>(c.key) << c.filter;
     }
 
-    // Typed on the list, letters, digits, blanks and Backspace edit the filter; the rest do not.
+    // Typed on the list, letters, digits, blanks and Backspace edit the filter; the rest do not,
+    // nor does anything typed in the filter edit itself (the edit takes it).
     struct Typed {
-        BrowseFocus focus;
         std::string filter;
         char c;
-        bool taken;
-        std::string filterAfter;
+        std::string filterAfter;  // empty: not taken
     } typed[] = {
-        {BrowseFocus::List, "", 'b', true, "b"},     {BrowseFocus::List, "a", '7', true, "a7"},
-        {BrowseFocus::List, "a", ' ', true, "a "},   {BrowseFocus::List, "ab", '\b', true, "a"},
-        {BrowseFocus::List, "", '\b', false, ""},    {BrowseFocus::List, "a", '_', false, "a"},
-        {BrowseFocus::Filter, "a", 'b', false, "a"},
+        {"", 'b', "b"},    {"a", '7', "a7"}, {"a", ' ', "a "},
+        {"ab", '\b', "a"}, {"", '\b', ""},   {"a", '_', ""},
     };
     for (const Typed& t : typed) {
-        BrowseDialog& dialog = Dialog();
-        ASSERT_TRUE(dialog.Open());
-        dialog.FilterEdited(t.filter);
-        dialog.FocusMoved(t.focus);
-        EXPECT_EQ(dialog.CharTyped(t.c), t.taken) << t.filter << t.c;
-        EXPECT_EQ(dialog.Filter(), t.filterAfter) << t.filter << t.c;
-        EXPECT_EQ(dialog.Focus(), t.taken ? BrowseFocus::Filter : t.focus) << t.filter << t.c;
-    }
-}
-
-TEST_F(BrowseDialogTest, TheListMovesWithinItsRows) {
-    MakeSolution();
-    OpenAt(readme_, 1);  // the files: four rows, the third selected
-    struct Case {
-        BrowseKey key;
-        std::size_t page;
-        BrowseRow selected;
-    } cases[] = {
-        {BrowseKey::Up, 1, 1},       {BrowseKey::Down, 1, 3},     {BrowseKey::Home, 1, 0},
-        {BrowseKey::End, 1, 3},      {BrowseKey::PageUp, 2, 0},   {BrowseKey::PageUp, 1, 1},
-        {BrowseKey::PageDown, 9, 3}, {BrowseKey::PageDown, 0, 3},
-    };
-    for (const Case& c : cases) {
-        BrowseDialog& dialog = Dialog();
-        ASSERT_TRUE(dialog.Open());
-        dialog.MoveInList(c.key, c.page);
-        EXPECT_EQ(dialog.Selected(), c.selected) << static_cast<int>(c.key) << ' ' << c.page;
+        for (const BrowseFocus focus : {List, Filter}) {
+            BrowseDialog& dialog = Dialog();
+            ASSERT_TRUE(dialog.Open());
+            dialog.FilterEdited(t.filter);
+            dialog.FocusMoved(focus);
+            const bool taken = focus == List && !t.filterAfter.empty();
+            EXPECT_EQ(dialog.CharTyped(t.c), taken) << t.filter << t.c;
+            EXPECT_EQ(dialog.Filter(), taken ? t.filterAfter : t.filter) << t.filter << t.c;
+            EXPECT_EQ(dialog.Focus(), taken ? Filter : focus) << t.filter << t.c;
+        }
     }
 }
 

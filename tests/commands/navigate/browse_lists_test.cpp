@@ -53,13 +53,6 @@ TEST(BrowseEntriesTest, FiltersBySubstringInAnyCase) {
         EXPECT_EQ(FilterEntries(entries, c.filter), c.listed) << c.filter;
 }
 
-TEST(BrowseEntriesTest, ReadsOnlyWholeDecimalLines) {
-    EXPECT_EQ(ParseLine("42"), 42);
-    EXPECT_EQ(ParseLine("4294967295"), 4294967295L);
-    for (const char* text : {"", "4x", " 4", "x"})
-        EXPECT_EQ(ParseLine(text), std::nullopt) << text;
-}
-
 TEST(BrowseSelectionTest, MemberRowIsTheOneTheCaretStandsIn) {
     // Members on lines 3, 10, 20; the caret line counts from 0.
     const BrowseEntries entries = Entries({"a", "b", "c"}, {"3", "10", "20"});
@@ -78,16 +71,6 @@ TEST(BrowseSelectionTest, MemberRowIsTheOneTheCaretStandsIn) {
     }
 }
 
-TEST(BrowseSelectionTest, ItemRowsMatchDataOrTextInAnyCase) {
-    const BrowseEntries entries =
-        Entries({"a.cpp", "B.h", "c.txt"}, {"/p/a.cpp", "/p/B.h", "/p/c.txt"});
-    EXPECT_EQ(CurrentRow(entries, {0, 1, 2}, "/P/b.H"), 1u);
-    EXPECT_EQ(CurrentRow(entries, {0, 2}, "/p/B.h"), 0u);
-    EXPECT_EQ(CurrentRow(entries, {}, "/p/B.h"), std::nullopt);
-    EXPECT_EQ(RowWithText(entries, {1, 2}, "C.TXT"), 1u);
-    EXPECT_EQ(RowWithText(entries, {1, 2}, "a.cpp"), 0u);
-}
-
 TEST(BrowseLayoutTest, ButtonsKeepTheirSizeAndTheRestStretches) {
     using R = settings::Rect;
     struct Case {
@@ -95,20 +78,12 @@ TEST(BrowseLayoutTest, ButtonsKeepTheirSizeAndTheRestStretches) {
         BrowseLayout layout;
     } cases[] = {
         {{400, 300, 80, 20, 18, 30, 20},
-         {.filter = R{4, 4, 398, 22},
-          .list = R{4, 30, 398, 274},
-          .ok = R{234, 278, 314, 298},
-          .up = R{150, 278, 230, 298},
-          .close = R{318, 278, 398, 298},
-          .status = R{4, 278, 140, 298}}},
+         {R{4, 4, 398, 22}, R{4, 30, 398, 274}, R{234, 278, 314, 298}, R{150, 278, 230, 298},
+          R{318, 278, 398, 298}, R{4, 278, 140, 298}}},
         // Too small for the buttons: the list and the text shrink to nothing, never inverted.
         {{200, 50, 80, 20, 18, 30, 20},
-         {.filter = R{4, 4, 198, 22},
-          .list = R{4, 30, 198, 30},
-          .ok = R{34, 28, 114, 48},
-          .up = R{-50, 28, 30, 48},
-          .close = R{118, 28, 198, 48},
-          .status = R{4, 28, 4, 48}}},
+         {R{4, 4, 198, 22}, R{4, 30, 198, 30}, R{34, 28, 114, 48}, R{-50, 28, 30, 48},
+          R{118, 28, 198, 48}, R{4, 28, 4, 48}}},
     };
     for (const Case& c : cases) {
         const BrowseLayout got = LayOutBrowse(c.input);

@@ -4,7 +4,6 @@
 // DIR receives a small project. SHOWN is written once the dialog is on screen; the keys start
 // when a file named like SHOWN with ".release" appears (or after a bound). ENDED is written
 // last and holds "ok" or what went wrong.
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -31,14 +30,8 @@ struct Watch {
     std::string shown, release, failure;
 };
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool WriteText(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    return static_cast<bool>(out.flush());
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 std::string Text(HWND window) {
@@ -66,13 +59,8 @@ HWND Focused(HWND dialog) {
 }
 
 // Keys arrive as the keyboard sends them: to the control with the focus, through the loop.
-void Press(Watch& watch, WPARAM key) {
-    HWND target = Focused(watch.dialog);
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-}
-void Type(Watch& watch, char c) {
-    PostMessageW(Focused(watch.dialog), WM_CHAR, static_cast<WPARAM>(c), 1);
+void Press(Watch& watch, WPARAM key, UINT message = WM_KEYDOWN) {
+    PostMessageW(Focused(watch.dialog), message, key, 1);
 }
 
 DWORD WINAPI Drive(void* parameter) {
@@ -93,23 +81,22 @@ DWORD WINAPI Drive(void* parameter) {
         return fail("the members with the caret's selected are not listed");
     Sleep(500);  // lets the first paint finish before the picture is taken
     WriteText(watch.shown, "shown\n");
-    for (int tries = 0; tries < 600 && !Exists(watch.release); ++tries)
+    for (int tries = 0; tries < 600 && !std::filesystem::exists(watch.release); ++tries)
         Sleep(50);
 
     // One key at a time: each goes to whichever control the one before left the focus in.
-    Type(watch, 's');
+    Press(watch, 's', WM_CHAR);
     if (!Until([&] { return Text(filter) == "s"; }))
         return fail("typing on the list did not reach the filter: " + Text(filter));
-    Type(watch, 'e');
+    Press(watch, 'e', WM_CHAR);
     if (!Until([&] { return Text(filter) == "se" && rows() == 2; }))
         return fail("typing did not filter: " + Text(filter));
-    Press(watch, VK_BACK);
-    if (!Until([&] { return Text(filter) == "s"; }))
-        return fail("Backspace did not edit the filter: " + Text(filter));
-    Press(watch, VK_BACK);
-    if (!Until([&] { return Text(filter).empty() && rows() == 3; }))
-        return fail("Backspace did not empty the filter: " + Text(filter));
-    Press(watch, VK_BACK);
+    // Two edit the filter, the third goes up a level.
+    for (const char* after : {"s", "", ""}) {
+        Press(watch, VK_BACK);
+        if (!Until([&] { return Text(filter) == after; }))
+            return fail("Backspace did not edit the filter: " + Text(filter));
+    }
     if (!Until([&] { return Text(status) == " Project: proj" && rows() == 3; }))
         return fail("Backspace on the empty filter did not go up: " + Text(status));
     Press(watch, VK_DOWN);
