@@ -19,7 +19,9 @@ std::optional<std::pair<int, int>> BlockFrom(std::string text, int line) {
         return std::nullopt;
     if (At(cursor, "//"))
         cursor.Move(2);
-    cursor.SkipWhitespace(1);
+    // Only the caret line's own indentation: a block further down is not the caret's.
+    while ((cursor.Current() == ' ' || cursor.Current() == '\t') && cursor.Move(1)) {
+    }
     const int open = cursor.Line();
     bool closed = false;
     if (cursor.Current() == '{')

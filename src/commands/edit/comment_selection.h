@@ -15,7 +15,7 @@ struct CommentSelection {
 };
 
 // Selects what it returns. Without a selection: the caret line without its line end, or,
-// when that line (after a "//" and white space) opens a "{" block, an "#if 0" block or a
+// when that line (after a "//", spaces and tabs) opens a "{" block, an "#if 0" block or a
 // "/*" comment that closes further on, the whole lines from it to the closing line.
 CommentSelection GetCommentSelection(editor::EditorDocument& document);
 

@@ -1,0 +1,4 @@
+int a;
+
+/* note */
+int b;
