@@ -16,7 +16,7 @@ std::size_t PastLiteral(std::string_view text, std::size_t at) {
         else if (text[at] == quote)
             return at + 1;
     }
-    return at;
+    return std::min(at, text.size());
 }
 
 }  // namespace
