@@ -23,6 +23,8 @@ class AnswerQueue {
         return answer;
     }
     bool Empty() const { return answers_.empty(); }
+    // The answer Next would give, left in the queue; none when empty.
+    const std::string* Peek() const { return answers_.empty() ? nullptr : &answers_.front(); }
 
   private:
     std::deque<std::string> answers_;

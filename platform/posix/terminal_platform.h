@@ -80,6 +80,10 @@ class TerminalPlatform : public sys::Platform {
     // it full screen (browse_show.cpp).
     bool ShowBrowseDialog(commands::navigate::BrowseDialog& dialog) override;
 
+    // Code templates: the parameter dialog takes "Prompt=Value" answers (one or more, each
+    // its own answer or one a line), "ok" or "cancel"; else the terminal asks each prompt.
+    bool ShowAskDialog(templates::AskDialog& dialog) override;
+
     const Recording& Recorded() const { return recording_; }
     // For the dialogs and clipboard commands that record what they show.
     Recording& Recorded() { return recording_; }

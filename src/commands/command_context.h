@@ -11,6 +11,10 @@
 #include "settings/settings.h"
 #include "sys/platform.h"
 
+namespace templates {
+class TemplateSource;
+}
+
 namespace commands {
 
 // What the last Copy Members read; no list at all before the first one.
@@ -25,6 +29,7 @@ struct CommandContext {
     // What only the application can do; empty where there is none.
     std::function<void()> saveSettings = nullptr;
     std::function<void()> resetCommands = nullptr;
+    templates::TemplateSource* templates = nullptr;  // the application's code templates
 
     editor::FileKinds Kinds() const {
         return {settings.sourceExtensions, settings.headerExtensions};

@@ -32,6 +32,10 @@ void AddInApp::LoadTemplates(bool registerCommands) {
     }
 }
 
+std::string AddInApp::TemplateFile() {
+    return templatePath_ ? *templatePath_ : templates::TemplateFilePath(platform_);
+}
+
 void AddInApp::LoadSettings() {
     settings::LoadSettings(registry_, settings_);
 }

@@ -13,6 +13,7 @@
 #include "sys/platform.h"
 
 #include "templates/template_node.h"
+#include "templates/template_source.h"
 
 namespace host {
 
@@ -22,7 +23,7 @@ inline constexpr const char* kAppName = "Zentrel";
 inline constexpr const char* kRegistryKey = "Tarn";
 inline constexpr const char* kProfileName = "Zentrel2";
 
-class AddInApp {
+class AddInApp : public templates::TemplateSource {
   public:
     // Start-up: loads the settings from the profile, then the template file (the one beside
     // the module unless a path is given), without touching the IDE.
@@ -53,6 +54,10 @@ class AddInApp {
 
     templates::TemplateList& Templates() { return templates_; }
     commands::MemberStore& Members() { return members_; }
+
+    const templates::TemplateList& TemplateTree() override { return templates_; }
+    void ReloadTemplates() override { LoadTemplates(true); }
+    std::string TemplateFile() override;
 
     // The setup's failure message is shown once per library load.
     bool FailedShown() const { return failedShown_; }

@@ -4,6 +4,7 @@
 #include "host/add_in_menu.h"
 #include "host/connect.h"
 #include "host/dispatch.h"
+#include "templates/run_template.h"
 
 namespace host {
 
@@ -15,9 +16,8 @@ void CommandSet::ShowAddInMenu() {
     host::ShowAddInMenu(Context());
 }
 
-// Template expansion comes with the code template menu; until then nothing runs.
-bool CommandSet::RunTemplateCommand(const std::string&) {
-    return false;
+bool CommandSet::RunTemplateCommand(const std::string& name) {
+    return templates::RunTemplateCommand(Context(), name);
 }
 
 commands::CommandContext CommandSet::Context() {
@@ -30,7 +30,8 @@ commands::CommandContext CommandSet::Context() {
             [this] {
                 if (Connect* connect = app_.Connection())
                     connect->ResetCommands();
-            }};
+            },
+            &app_};
 }
 
 }  // namespace host

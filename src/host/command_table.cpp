@@ -14,6 +14,7 @@
 #include "commands/options/settings_commands.h"
 #include "editor/extension_list.h"
 #include "host/add_in_menu.h"
+#include "templates/template_menu.h"
 
 namespace host {
 
@@ -47,7 +48,8 @@ constexpr CommandDef kRows[] = {
      .name = "CodeMenu",
      .buttonText = "Zentrel Code Menu",
      .description = "Open Zentrel Code Template Menu",
-     .binding = u"Global::ctrl+0"},
+     .binding = u"Global::ctrl+0",
+     .run = templates::ShowTemplateMenu},
     {.number = kMenuTitle, .menuText = "Zentrel Add-In\tCTRL-Q"},
     {.number = 32769,
      .name = "FriendFile",

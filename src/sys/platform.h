@@ -17,6 +17,9 @@ class COptionsSheet;
 namespace commands::navigate {
 class BrowseDialog;
 }
+namespace templates {
+class AskDialog;
+}
 
 namespace commands::files {
 class CleanDlg;
@@ -220,6 +223,10 @@ class Platform {
     // The Browse dialog: shows the opened model and runs it until it ends; false when the
     // host has no way to show it.
     virtual bool ShowBrowseDialog(commands::navigate::BrowseDialog& /*dialog*/) { return false; }
+
+    // Code templates.
+    // Shows the parameter dialog modally; true when it was closed with OK.
+    virtual bool ShowAskDialog(templates::AskDialog& /*dialog*/) { return false; }
 };
 
 // Shows the wait cursor for its lifetime, so every path out of a command restores it.

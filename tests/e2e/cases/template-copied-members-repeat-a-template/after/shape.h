@@ -1,0 +1,11 @@
+class CShape
+{
+public:
+	int m_nWidth;
+	virtual void Draw(CDC* pDC) const;
+private:
+	static int s_count;
+};
+int m_nWidth; // NWidth
+void Draw; // Draw
+int s_count; // Count

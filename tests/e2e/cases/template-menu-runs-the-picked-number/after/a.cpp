@@ -1,0 +1,6 @@
+void f()
+{
+	while (i < n)
+	;
+g();
+}
