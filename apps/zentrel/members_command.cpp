@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/file_member_scanner.h"
+#include "analysis/line_feeds.h"
 
 namespace app {
 
@@ -32,6 +33,7 @@ int RunMembers(const MembersOptions& options, std::ostream& out, std::ostream& e
     }
     // The editor's text ends at the first NUL, and so does the list.
     text.resize(std::min(text.size(), text.find('\0')));
+    text = analysis::WithLfLines(std::move(text));
     std::vector<std::string> names;
     std::vector<std::uint32_t> lines;
     analysis::ScanFileMembers(text, options.classes, names, lines);

@@ -8,7 +8,14 @@ namespace {
 class ZentrelMembers : public apps_testing::ZentrelTest {};
 
 TEST_F(ZentrelMembers, PrintsNamesAndLinesInFileOrder) {
-    dir.Write("a.cpp", "namespace N {\r\nvoid CFoo::Bar()\r\n{\r\n}\r\n}\r\nint g()\r\n{\r\n}\r\n");
+    const std::string lines[] = {
+        "namespace N {", "void CFoo::Bar()", "{", "}", "}", "int g()", "{", "}"};
+    for (const char* end : {"\r\n", "\r"}) {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + end;
+        dir.Write(end[1] ? "a.cpp" : "cr.cpp", text);
+    }
     const struct {
         std::vector<std::string> args;
         int status;
@@ -16,6 +23,7 @@ TEST_F(ZentrelMembers, PrintsNamesAndLinesInFileOrder) {
     } cases[] = {
         {{"members", "a.cpp"}, 0, "N\t1\nBar\t2\ng\t6\n"},
         {{"members", "--classes", "a.cpp"}, 0, "N\t1\nCFoo::Bar\t2\ng\t6\n"},
+        {{"members", "cr.cpp"}, 0, "N\t1\nBar\t2\ng\t6\n"},
         {{"members", "missing.cpp"}, 2, ""},
         {{"members", "."}, 2, ""},
     };

@@ -1,6 +1,7 @@
 #include "commands/navigate/add_breakpoints.h"
 
 #include "analysis/line_facts.h"
+#include "analysis/line_feeds.h"
 #include "analysis/text_cursor.h"
 #include "editor/command_frame.h"
 #include "editor/editor_document.h"
@@ -23,7 +24,7 @@ void AddBreakpoints(const CommandContext& context) {
 
         const long caretLine = selection->CurrentLine();
         const long caretColumn = selection->CurrentColumn();
-        analysis::TextCursor cursor(document.GetText());
+        analysis::TextCursor cursor(analysis::WithLfLines(document.GetText()));
         analysis::LineFacts lines;
         // A '{' opening a line marks a body in that layout; its head stands on the line above,
         // the line that the break in front of the '{' ends. Below a // comment line there is
