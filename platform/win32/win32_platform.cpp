@@ -2,7 +2,10 @@
 
 #include "win32/win_api.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
+
+#include <vector>
 
 #include "win32/module_handle.h"
 #include "win32/popup_menu_win32.h"
@@ -183,6 +186,35 @@ bool Win32Platform::CreateDirectories(const std::string& path) {
         }
     }
     return IsDirectory(path);
+}
+
+// Options, About and Help.
+
+sys::ModuleVersion Win32Platform::ModuleVersionResource() {
+    sys::ModuleVersion version;
+    const std::optional<std::string> path = ModuleFileName();
+    DWORD ignored = 0;
+    const DWORD size = path ? GetFileVersionInfoSizeA(path->c_str(), &ignored) : 0;
+    if (size == 0)
+        return version;
+    version.hasResource = true;
+    std::vector<char> block(size);
+    void* fixed = nullptr;
+    UINT length = 0;
+    if (!GetFileVersionInfoA(path->c_str(), 0, size, block.data()) ||
+        !VerQueryValueA(block.data(), "\\", &fixed, &length) || fixed == nullptr ||
+        length < sizeof(VS_FIXEDFILEINFO))
+        return version;
+    const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);
+    version.readable = true;
+    version.major = HIWORD(info->dwFileVersionMS);
+    version.minor = LOWORD(info->dwFileVersionMS);
+    return version;
+}
+
+int Win32Platform::ShellOpen(const std::string& target) {
+    return static_cast<int>(reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, "", SW_SHOWNORMAL)));
 }
 
 }  // namespace win32

@@ -49,6 +49,13 @@ class Win32Platform : public sys::Platform {
     // Browse: the dialog over the IDE's active window (browse_dialog_view.cpp).
     bool ShowBrowseDialog(commands::navigate::BrowseDialog& dialog) override;
 
+    // Options, About and Help: the sheet and the box over the IDE's active window
+    // (options_sheet_view.cpp, about_box_view.cpp).
+    sys::ModuleVersion ModuleVersionResource() override;
+    int ShellOpen(const std::string& target) override;
+    bool ShowOptionsSheet(settings::COptionsSheet& sheet) override;
+    void ShowAboutBox(const std::string& text) override;
+
   private:
     SuppressUI suppress_;
     // The cursor a wait cursor replaced, restored when the outermost one ends.

@@ -17,6 +17,10 @@ inline constexpr const char* kAuthorAddress = "zentrel@tarn.example";
 inline constexpr const char* kProductAddress = "https://tarn.example/zentrel2/";
 inline constexpr const char* kHelpFileName = "ReadMe.html";
 inline constexpr const char* kNoModulePath = "Can't get DLL path.";
+// The About dialog's resources: its template, the text control and the cursor over a link.
+inline constexpr int kAboutDialog = 207;
+inline constexpr int kAboutTextId = 1051;
+inline constexpr int kHandCursor = 209;
 
 // "2.7" from file version 2.7.x.x; " (BETA)" follows below 1.0 or when the version block cannot
 // be read; "0.0" alone without a version resource; empty, after saying so, without a module path.

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Screenshots the add-in's popup menu on the X server of an enclosing xvfb-run and checks that
 # the picture, and the menu's part of it, are not one flat colour:
-#   popup_menu_shot.sh WINE_RUN PROGRAM SHOT PREFIX [AREA]
-# AREA is the part of the picture that must not be flat (a geometry, the menu's by default).
+#   popup_menu_shot.sh WINE_RUN PROGRAM SHOT PREFIX [AREA [ARGUMENT...]]
+# AREA is the part of the picture that must not be flat (a geometry, the menu's by default);
+# the ARGUMENTs follow the two file names on the program's command line.
 # The prefix is the GUI tests' own: one whose server started without a display opens no windows.
 set -uo pipefail
 
 wine_run=$1 program=$2 shot=$3 prefix=$4 area=${5:-150x150+210+90}
+shift $(($# < 5 ? $# : 5))
 if [[ -z ${DISPLAY-} ]]; then
     echo "no X display: run the gui tests inside xvfb-run" >&2
     exit 1
@@ -40,7 +42,7 @@ stop_prefix() {
 
 # The first run creates the prefix (about 10 s), hence the long first wait.
 bash "$wine_run" --prefix="$prefix" explorer /desktop="$name,800x600" \
-    "$(windows_path "$program")" "$(windows_path "$shown")" "$(windows_path "$ended")" \
+    "$(windows_path "$program")" "$(windows_path "$shown")" "$(windows_path "$ended")" "$@" \
     </dev/null >"$log" 2>&1 &
 pid=$!
 
