@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "templates/time_format.h"
+
 namespace templates {
 
 long DocumentVariables::SelectionTopLine() {
@@ -44,11 +46,7 @@ analysis::PasteStyle DocumentVariables::PasteStyle() {
 std::string DocumentVariables::FormatTime(const std::string& format) {
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
-    char buffer[128];
-    if (local == nullptr || format.empty())
-        return {};
-    const std::size_t length = std::strftime(buffer, sizeof buffer, format.c_str(), local);
-    return std::string(buffer, length);
+    return local != nullptr ? templates::FormatTime(format, *local) : std::string();
 }
 
 }  // namespace templates
