@@ -2,8 +2,9 @@
 
 namespace templates {
 
-AskDialog::AskDialog(std::string templateName, std::vector<ParameterRequest>& requests)
-    : name_(std::move(templateName)), requests_(requests) {
+AskDialog::AskDialog(std::string templateName, std::vector<ParameterRequest>& requests,
+                     settings::CRegistry* registry)
+    : name_(std::move(templateName)), requests_(requests), registry_(registry) {
     fields_.reserve(requests.size());
     for (const ParameterRequest& request : requests)
         fields_.push_back(request.value);
@@ -25,6 +26,16 @@ int AskDialog::Growth(int rowStep) const {
 void AskDialog::Ok() {
     for (std::size_t row = 0; row < fields_.size(); ++row)
         requests_[row].value = fields_[row];
+}
+
+void AskDialog::RestorePlacement(settings::RectWindow& window) {
+    if (registry_ != nullptr)
+        registry_->RestoreWindowRect(settings::kSectionWindows, kPlaceName, window, false);
+}
+
+void AskDialog::SavePlacement(const settings::RectWindow& window) {
+    if (registry_ != nullptr)
+        registry_->SaveWindowRect(settings::kSectionWindows, kPlaceName, window);
 }
 
 }  // namespace templates

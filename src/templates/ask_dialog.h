@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/registry.h"
 #include "templates/parameter_requests.h"
 
 namespace templates {
@@ -32,8 +33,10 @@ class AskDialog {
         bool operator==(const Box&) const = default;
     };
 
-    // The requests are the caller's; OK writes the answers into them.
-    AskDialog(std::string templateName, std::vector<ParameterRequest>& requests);
+    // The requests are the caller's; OK writes the answers into them. The registry keeps the
+    // dialog's place; without one it opens where the system puts it.
+    AskDialog(std::string templateName, std::vector<ParameterRequest>& requests,
+              settings::CRegistry* registry = nullptr);
 
     // The title, a blank and the template's name without '.' and '&' in parentheses.
     std::string Caption() const;
@@ -62,9 +65,13 @@ class AskDialog {
     // Leaves the requests alone.
     void Cancel() {}
 
+    void RestorePlacement(settings::RectWindow& window);
+    void SavePlacement(const settings::RectWindow& window);
+
   private:
     std::string name_;
     std::vector<ParameterRequest>& requests_;
+    settings::CRegistry* registry_;
     std::vector<std::string> fields_;
 };
 

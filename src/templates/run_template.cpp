@@ -11,7 +11,7 @@ namespace {
 
 bool AskForParameters(const commands::CommandContext& context, const std::string& name,
                       std::vector<ParameterRequest>& requests) {
-    AskDialog dialog(name, requests);
+    AskDialog dialog(name, requests, context.registry);
     if (context.environment != nullptr)
         context.environment->SetSuppressUI(true);
     const bool ok = context.platform.ShowAskDialog(dialog);
