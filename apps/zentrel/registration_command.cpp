@@ -15,6 +15,7 @@
 #include "out_of_memory.h"
 #include "posix/answer_queue.h"
 #include "posix/file_replace.h"
+#include "posix/module_files.h"
 #include "posix/terminal_platform.h"
 #include "profile_options.h"
 #include "registration/memory_registry.h"
@@ -75,11 +76,10 @@ std::optional<Registration> Prepare(const RegistrationOptions& options, std::ost
                           [&] { return OpenProfile(options.profile, errors); });
     if (!run.profile)
         return std::nullopt;
-    std::error_code code;
-    run.modulePath = std::filesystem::read_symlink("/proc/self/exe", code).string();
-    const std::filesystem::path scriptPath =
-        options.script ? std::filesystem::path(*options.script)
-                       : std::filesystem::path(run.modulePath).parent_path() / kScriptName;
+    run.modulePath = posix::ProgramPath().value_or(std::filesystem::path()).string();
+    const std::filesystem::path scriptPath = options.script
+                                                 ? std::filesystem::path(*options.script)
+                                                 : posix::ProgramFilesDirectory() / kScriptName;
     std::string reason;
     if (!Loading(scriptPath.string(), [&] {
             return workbench::ReadFileBytes(scriptPath.string(), run.script, reason);

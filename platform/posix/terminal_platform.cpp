@@ -11,6 +11,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "posix/module_files.h"
+
 namespace posix {
 
 namespace {
@@ -152,11 +154,12 @@ std::optional<sys::FileInfo> TerminalPlatform::FindFirstFile(const std::string& 
 std::optional<std::string> TerminalPlatform::ModuleFileName() {
     if (moduleFileName_)
         return moduleFileName_;
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
+    const std::optional<std::filesystem::path> self = ProgramPath();
+    if (!self)
         return std::nullopt;
-    return self.string();
+    // The add-in finds its files beside its module; an installed program keeps them in its
+    // data directory, so the module is named there.
+    return (ProgramFilesDirectory() / self->filename()).string();
 }
 
 std::vector<std::string> TerminalPlatform::NamesIgnoringCase(const std::string& directory,
