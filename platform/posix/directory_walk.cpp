@@ -104,7 +104,8 @@ sys::EntryKind KindOf(mode_t mode) {
 
 }  // namespace
 
-std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep> steps) {
+std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep> steps,
+                                                   const sys::SizeWanted& sized) {
     Fd directory;
     sys::DirectoryListing listing;
     if (OpenSteps(steps, directory, listing.id) != Reached::kYes)
@@ -129,6 +130,10 @@ std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep
                 out.kind = sys::EntryKind::kLink;
                 break;
             case DT_REG:
+                out.kind = sys::EntryKind::kFile;
+                if (sized && !sized(out.name))
+                    break;
+                [[fallthrough]];
             case DT_UNKNOWN: {
                 // A regular file's size, or what a file system without entry types holds.
                 struct stat status {};

@@ -11,7 +11,10 @@
 
 namespace posix {
 
-std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep> steps);
+// Only the files `sized` picks (all when it is empty) cost a status call, and entries of a file
+// system without entry types.
+std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep> steps,
+                                                   const sys::SizeWanted& sized);
 
 // dryRun: only tells what a deletion would do.
 sys::DeleteOutcome DeleteListedFile(std::span<const sys::PathStep> steps, const std::string& name,

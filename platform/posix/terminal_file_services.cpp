@@ -150,8 +150,8 @@ std::optional<std::string> TerminalPlatform::BrowseForFolder(const std::string& 
 }
 
 std::optional<sys::DirectoryListing> TerminalPlatform::ListDirectory(
-    std::span<const sys::PathStep> steps) {
-    return posix::ListDirectory(steps);
+    std::span<const sys::PathStep> steps, const sys::SizeWanted& sized) {
+    return posix::ListDirectory(steps, sized);
 }
 
 sys::DeleteOutcome TerminalPlatform::DeleteListedFile(std::span<const sys::PathStep> steps,

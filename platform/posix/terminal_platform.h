@@ -54,8 +54,8 @@ class TerminalPlatform : public sys::Platform {
     bool ShellExecuteVerb(const std::string& verb, const std::string& path,
                           bool contextMenuVerb) override;
     std::optional<std::string> BrowseForFolder(const std::string& title) override;
-    std::optional<sys::DirectoryListing> ListDirectory(
-        std::span<const sys::PathStep> steps) override;
+    std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep> steps,
+                                                       const sys::SizeWanted& sized) override;
     sys::DeleteOutcome DeleteListedFile(std::span<const sys::PathStep> steps,
                                         const std::string& name) override;
     void ShowCleanDialog(commands::files::CleanDlg& dialog) override;

@@ -126,7 +126,7 @@ std::optional<std::string> Win32Platform::BrowseForFolder(const std::string& tit
 }
 
 std::optional<sys::DirectoryListing> Win32Platform::ListDirectory(
-    std::span<const sys::PathStep> steps) {
+    std::span<const sys::PathStep> steps, const sys::SizeWanted& /*sized*/) {
     std::vector<OwnedHandle> held;
     std::string path;
     sys::DirectoryListing listing;

@@ -36,8 +36,9 @@ class Win32Platform : public sys::Platform {
     bool ShellExecuteVerb(const std::string& verb, const std::string& path,
                           bool contextMenuVerb) override;
     std::optional<std::string> BrowseForFolder(const std::string& title) override;
-    std::optional<sys::DirectoryListing> ListDirectory(
-        std::span<const sys::PathStep> steps) override;
+    // Sizes come with the names here, so `sized` is not needed.
+    std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep> steps,
+                                                       const sys::SizeWanted& sized) override;
     sys::DeleteOutcome DeleteListedFile(std::span<const sys::PathStep> steps,
                                         const std::string& name) override;
     void ShowCleanDialog(commands::files::CleanDlg& dialog) override;

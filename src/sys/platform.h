@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ui {
@@ -100,6 +102,9 @@ struct DirectoryEntry {
     std::uint64_t size = 0;  // of a regular file
 };
 
+// Picks the listed files whose size is needed, by name.
+using SizeWanted = std::function<bool(std::string_view name)>;
+
 struct DirectoryListing {
     FileId id;  // of the listed directory itself
     std::vector<DirectoryEntry> entries;
@@ -191,8 +196,11 @@ class Platform {
     }
     // Lists the directory the steps lead to, hidden and system entries included, without
     // "." and "..". Every step after the root is entered without following a link, and a
-    // step whose id is known must still have it; otherwise nothing.
-    virtual std::optional<DirectoryListing> ListDirectory(std::span<const PathStep> /*steps*/) {
+    // step whose id is known must still have it; otherwise nothing. `sized` picks the regular
+    // files whose size the caller needs (all when empty); the others may come with size 0, so a
+    // host that must ask for each size asks only for these.
+    virtual std::optional<DirectoryListing> ListDirectory(std::span<const PathStep> /*steps*/,
+                                                          const SizeWanted& /*sized*/) {
         return std::nullopt;
     }
     // Deletes `name` in the directory the steps lead to, under the same rules as listing, and

@@ -1,11 +1,12 @@
-// The clean-up on real directory trees: links of every kind stay leaves, and what changed
-// between the confirmation and the deletion is left alone.
+// The clean-up on real directory trees: links of every kind stay leaves, what changed
+// between the confirmation and the deletion is left alone, and only wanted sizes are read.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
 #include "commands/files/clean_search.h"
+#include "posix/directory_walk.h"
 #include "posix/terminal_platform.h"
 #include "support/temp_dir.h"
 
@@ -114,6 +115,28 @@ TEST_F(CleanOnDisk, WhatChangedAfterListingIsLeftAlone) {
         if (fs::exists(dir.Path() / "outside" / "sub" / "b.obj")) {
             EXPECT_EQ(dir.Read("outside/sub/b.obj"), "x") << c.name;
         }
+    }
+}
+
+TEST_F(CleanOnDisk, ListingKeepsKindsAndReadsOnlyTheWantedSizes) {
+    dir.Write("tree/big.obj", "12345");
+    dir.Write("tree/notes.txt", "abc");
+    const auto objects = [](std::string_view name) { return name.ends_with(".obj"); };
+    const std::pair<sys::SizeWanted, const char*> cases[] = {
+        {{}, "a.obj:0:1 big.obj:0:5 dangling.obj:2 file.obj:2 notes.txt:0:3 out:2 sub:1 "},
+        {objects, "a.obj:0:1 big.obj:0:5 dangling.obj:2 file.obj:2 notes.txt:0:0 out:2 sub:1 "},
+    };
+    for (const auto& [sized, expected] : cases) {
+        const std::optional<sys::DirectoryListing> listing =
+            posix::ListDirectory(std::vector<sys::PathStep>{{Root().string(), {}}}, sized);
+        ASSERT_TRUE(listing);
+        std::string entries;  // name:kind(:size of a file)
+        for (const sys::DirectoryEntry& entry : listing->entries) {
+            entries +=
+                entry.name + ":" + std::to_string(static_cast<int>(entry.kind)) +
+                (entry.kind == sys::EntryKind::kFile ? ":" + std::to_string(entry.size) : "") + " ";
+        }
+        EXPECT_EQ(entries, expected);
     }
 }
 

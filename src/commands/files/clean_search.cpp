@@ -35,6 +35,11 @@ CleanList SearchForFiles(sys::Platform& platform, ProgressDlg& progress,
     CleanList list;
     const std::vector<std::string> fields = SplitFileTypes(fileTypes);
     const char separator = editor::Separator(style);
+    const sys::SizeWanted matchesAny = [&fields](std::string_view name) {
+        return std::any_of(fields.begin(), fields.end(), [name](const std::string& field) {
+            return MatchesWildcard(field, name);
+        });
+    };
     // Depth first in listing order without recursion: a directory's subdirectories are
     // pushed last to first, so the first comes off next.
     std::vector<Pending> pending{{directory, 0, {}, 0}};
@@ -49,7 +54,8 @@ CleanList SearchForFiles(sys::Platform& platform, ProgressDlg& progress,
         const bool root = next.name.empty();
         steps = root ? std::vector<sys::PathStep>{} : list.StepsTo(next.parent);
         steps.push_back({root ? next.path : next.name, {}});
-        const std::optional<sys::DirectoryListing> listing = platform.ListDirectory(steps);
+        const std::optional<sys::DirectoryListing> listing =
+            platform.ListDirectory(steps, matchesAny);
         if (!listing)
             continue;
         list.directories.push_back({root ? index : next.parent, {steps.back().name, listing->id}});

@@ -41,12 +41,17 @@ struct Tree : posix::TerminalPlatform {
             path += (path.empty() ? "" : "/") + step.name;
         return path;
     }
-    std::optional<sys::DirectoryListing> ListDirectory(
-        std::span<const sys::PathStep> steps) override {
+    std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep> steps,
+                                                       const sys::SizeWanted& sized) override {
         const std::string path = Join(steps);
         ++listed[path];
         const auto found = directories.find(path);
-        return found == directories.end() ? std::nullopt : std::optional(found->second);
+        if (found == directories.end())
+            return std::nullopt;
+        sys::DirectoryListing listing = found->second;  // sizes only where asked, as on POSIX
+        for (sys::DirectoryEntry& entry : listing.entries)
+            entry.size = !sized || sized(entry.name) ? entry.size : 0;
+        return listing;
     }
     sys::DeleteOutcome DeleteListedFile(std::span<const sys::PathStep> steps,
                                         const std::string& name) override {
