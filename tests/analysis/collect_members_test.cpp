@@ -5,11 +5,10 @@
 #include <algorithm>
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "analysis/class_scope.h"
+#include "support/temp_dir.h"
 
 namespace analysis {
 namespace {
@@ -60,8 +59,7 @@ TEST(CollectMembers, EndsWithNamedRecordsOnRealCode) {
          !error && it != end; it.increment(error)) {
         if (!it->is_regular_file(error))
             continue;
-        std::ifstream in(it->path(), std::ios::binary);
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        const std::string text = testing_support::ReadBytes(it->path());
         SCOPED_TRACE(it->path().string());
         nameBytes += Names(text, "", 0, INT_MAX, false).size();
         for (std::size_t at = 0; at < text.size();) {

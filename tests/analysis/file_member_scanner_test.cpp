@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+
+#include "support/temp_dir.h"
 
 namespace analysis {
 namespace {
@@ -103,8 +103,7 @@ TEST(ScanFileMembers, CorpusFilesGiveRisingLines) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(ZENTREL_CORPUS_DIR)) {
         if (!entry.is_regular_file())
             continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        const std::string text = testing_support::ReadBytes(entry.path());
         const auto lineCount = std::count(text.begin(), text.end(), '\n') + 1;
         for (bool showClasses : {false, true}) {
             std::vector<std::string> names;

@@ -3,21 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string_view>
 #include <vector>
 
 #include "analysis/line_feeds.h"
 #include "analysis/text_cursor.h"
+#include "support/temp_dir.h"
 
 namespace analysis {
 namespace {
 
 std::string ReadCorpus(const char* name) {
-    std::ifstream in(std::string(ZENTREL_CORPUS_DIR "/") + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return testing_support::ReadBytes(std::string(ZENTREL_CORPUS_DIR "/") + name);
 }
 
 TEST(TextCursorProperty, LineCounterMatchesLfCountAfterRandomMoves) {

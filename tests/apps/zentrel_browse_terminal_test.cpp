@@ -5,8 +5,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -15,13 +13,6 @@
 namespace {
 
 using apps_testing::Quote;
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class BrowseTerminalTest : public ::testing::Test {
   protected:
@@ -58,7 +49,7 @@ class BrowseTerminalTest : public ::testing::Test {
     std::string Screen() {
         const std::filesystem::path file = dir_.Path() / "screen";
         Tmux("capture-pane -p -t 0 >" + Quote(file.string()));
-        return ReadAll(file);
+        return testing_support::ReadBytes(file);
     }
     // Waits until the screen shows the text (a slow machine only makes this wait longer).
     bool Shows(const std::string& text) {
@@ -71,9 +62,11 @@ class BrowseTerminalTest : public ::testing::Test {
         return false;
     }
     std::string Finished(const std::string& file) {
-        for (int tries = 0; tries < 300 && ReadAll(dir_.Path() / "modes-after").empty(); ++tries)
+        for (int tries = 0;
+             tries < 300 && testing_support::ReadBytes(dir_.Path() / "modes-after").empty();
+             ++tries)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        return ReadAll(dir_.Path() / file);
+        return testing_support::ReadBytes(dir_.Path() / file);
     }
 
     testing_support::TempDir dir_;
@@ -95,8 +88,10 @@ TEST_F(BrowseTerminalTest, TypingFiltersArrowsMoveEnterOpens) {
     ASSERT_TRUE(Shows("File: a.h"));
     Keys("Enter");
     EXPECT_EQ(Finished("status"), "0\n");
-    EXPECT_EQ(ReadAll(dir_.Path() / "out"), (dir_.Path() / "proj/src/a.h").string() + ":3\n");
-    EXPECT_EQ(ReadAll(dir_.Path() / "modes-after"), ReadAll(dir_.Path() / "modes-before"));
+    EXPECT_EQ(testing_support::ReadBytes(dir_.Path() / "out"),
+              (dir_.Path() / "proj/src/a.h").string() + ":3\n");
+    EXPECT_EQ(testing_support::ReadBytes(dir_.Path() / "modes-after"),
+              testing_support::ReadBytes(dir_.Path() / "modes-before"));
 }
 
 TEST_F(BrowseTerminalTest, TheTerminalComesBackOnEscapeAndOnASignal) {
@@ -105,12 +100,13 @@ TEST_F(BrowseTerminalTest, TheTerminalComesBackOnEscapeAndOnASignal) {
         Start("--solution proj");
         ASSERT_TRUE(Shows("Project: proj"));
         if (bySignal)
-            kill(std::stoi(ReadAll(dir_.Path() / "pid")), SIGTERM);
+            kill(std::stoi(testing_support::ReadBytes(dir_.Path() / "pid")), SIGTERM);
         else
             Keys("Escape");
         EXPECT_EQ(Finished("status"), bySignal ? "143\n" : "1\n");
-        EXPECT_EQ(ReadAll(dir_.Path() / "out"), "");
-        EXPECT_EQ(ReadAll(dir_.Path() / "modes-after"), ReadAll(dir_.Path() / "modes-before"));
+        EXPECT_EQ(testing_support::ReadBytes(dir_.Path() / "out"), "");
+        EXPECT_EQ(testing_support::ReadBytes(dir_.Path() / "modes-after"),
+                  testing_support::ReadBytes(dir_.Path() / "modes-before"));
     }
 }
 

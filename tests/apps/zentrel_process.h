@@ -6,8 +6,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -50,8 +48,7 @@ inline Result RunZentrel(const std::filesystem::path& work, const std::filesyste
         result.out.append(buffer, n);
     const int raw = pclose(pipe);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream errors(scratch / "stderr.txt", std::ios::binary);
-    result.err.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
+    result.err = testing_support::ReadBytes(scratch / "stderr.txt");
     return result;
 }
 

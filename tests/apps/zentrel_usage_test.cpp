@@ -2,10 +2,8 @@
 // write.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -77,9 +75,7 @@ TEST(ZentrelUsage, MistakesAreReportedAndLeaveEverythingAsItWas) {
 }
 
 TEST(ZentrelUsage, TheReadmeMentionsEveryOptionOfEveryCommand) {
-    std::ifstream file(std::string(ZENTREL_SOURCE_DIR) + "/README.md");
-    std::stringstream readme;
-    readme << file.rdbuf();
+    const std::string readme = testing_support::ReadBytes(ZENTREL_SOURCE_DIR "/README.md");
     testing_support::TempDir dir;
     for (const char* command :
          {"run", "friend", "templates", "register", "unregister", "options"}) {
@@ -91,7 +87,7 @@ TEST(ZentrelUsage, TheReadmeMentionsEveryOptionOfEveryCommand) {
             const std::regex mention("\\| `zentrel " + std::string(command) + " [^|\\n]*" + name +
                                      "|\\n- `" + name);
             if (name != "--help" && name != "--version") {
-                EXPECT_TRUE(std::regex_search(readme.str(), mention)) << command << ' ' << name;
+                EXPECT_TRUE(std::regex_search(readme, mention)) << command << ' ' << name;
             }
         }
     }

@@ -3,14 +3,12 @@
 #pragma once
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "host/add_in_app.h"
-#include "posix/answer_queue.h"
-#include "posix/terminal_platform.h"
 #include "settings/memory_profile_store.h"
+#include "support/quiet_terminal.h"
 #include "support/temp_dir.h"
 #include "workbench/workbench.h"
 
@@ -19,8 +17,7 @@ namespace e2e {
 class Session {
   public:
     Session()
-        : platform_(answers_, errors_, input_, false),
-          bench_(std::make_shared<workbench::Workbench>()),
+        : bench_(std::make_shared<workbench::Workbench>()),
           app_(platform_, profile_, std::string(ZENTREL_SOURCE_DIR "/resources/Zentrel.txt")) {
         app_.SetEnvironment(bench_);
     }
@@ -44,11 +41,8 @@ class Session {
 
   private:
     testing_support::TempDir dir_;
-    posix::AnswerQueue answers_;
-    std::ostringstream errors_;
-    std::istringstream input_;
     settings::MemoryProfileStore profile_;
-    posix::TerminalPlatform platform_;
+    testing_support::QuietTerminal platform_;
     std::shared_ptr<workbench::Workbench> bench_;
     host::AddInApp app_;
 };

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "commands/files/clean_search.h"
 #include "posix/directory_walk.h"
-#include "posix/terminal_platform.h"
+#include "support/quiet_terminal.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -20,7 +19,7 @@ using Strings = std::vector<std::string>;
 
 class CleanOnDisk : public testing::Test {
   protected:
-    CleanOnDisk() : platform(answers, errors, input, false) {
+    CleanOnDisk() {
         for (const char* file : {"tree/a.obj", "tree/sub/b.obj", "tree/sub/keep.cpp",
                                  "outside/o.obj", "outside/deep/p.obj", "outside/target.obj"})
             dir.Write(file, "x");
@@ -51,10 +50,7 @@ class CleanOnDisk : public testing::Test {
     }
 
     testing_support::TempDir dir;
-    posix::AnswerQueue answers;
-    std::ostringstream errors;
-    std::istringstream input;
-    posix::TerminalPlatform platform;
+    testing_support::QuietTerminal platform;
 };
 
 TEST_F(CleanOnDisk, LinksAreNeitherListedNorEntered) {

@@ -18,7 +18,7 @@
 
 #include "registration/memory_registry.h"
 #include "registration/registration.h"
-#include "registry_fixtures.h"
+#include "support/temp_dir.h"
 #include "workbench/workbench.h"
 
 namespace registration {
@@ -83,7 +83,7 @@ struct World {
 };
 
 std::string ReadOr(const std::filesystem::path& path, std::string otherwise) {
-    return std::filesystem::exists(path) ? testing::ReadText(path) : otherwise;
+    return std::filesystem::exists(path) ? testing_support::ReadBytes(path) : otherwise;
 }
 
 TEST(RegistrationCasesTest, EveryCaseEndsWithItsRegistryAndCalls) {
@@ -97,8 +97,10 @@ TEST(RegistrationCasesTest, EveryCaseEndsWithItsRegistryAndCalls) {
         std::istringstream before(ReadOr(dir / "before.reg", "REGEDIT4\n"));
         std::string error;
         ASSERT_TRUE(world.registry.Load(before, error)) << error;
-        const std::string script = ReadOr(dir / "script.rgs", testing::ShippedScript());
-        std::istringstream steps(testing::ReadText(dir / "steps"));
+        const std::string script =
+            ReadOr(dir / "script.rgs",
+                   testing_support::ReadBytes(ZENTREL_SOURCE_DIR "/resources/Zentrel2.rgs"));
+        std::istringstream steps(testing_support::ReadBytes(dir / "steps"));
         for (std::string step; std::getline(steps, step);)
             world.Run(step, script);
 

@@ -30,11 +30,15 @@ std::filesystem::path TempDir::Write(const std::string& relative, const std::str
     return file;
 }
 
-std::string TempDir::Read(const std::string& relative) const {
-    std::ifstream in(path_ / relative, std::ios::binary);
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+std::string TempDir::Read(const std::string& relative) const {
+    return ReadBytes(path_ / relative);
 }
 
 }  // namespace testing_support

@@ -6,6 +6,9 @@
 
 namespace testing_support {
 
+// A file's bytes; empty when it cannot be read.
+std::string ReadBytes(const std::filesystem::path& path);
+
 class TempDir {
   public:
     TempDir();

@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "line_end_variants.h"
+#include "support/temp_dir.h"
 
 namespace commands::edit {
 namespace {
@@ -73,8 +71,7 @@ TEST(ToggleCommentTest, NewLinesTakeTheGivenLineEndWhenTheTextHasNone) {
 // An odd shift means the lines are selected again up to the start of the next line, so
 // its line end comes along when they are commented back in. Real code is in the texts.
 TEST(ToggleCommentTest, CommentingOutAndInRestoresTheBytesInEveryStyle) {
-    std::ifstream corpus(ZENTREL_CORPUS_DIR "/sqlite3.h", std::ios::binary);
-    const std::string code{std::istreambuf_iterator<char>(corpus), {}};
+    const std::string code = testing_support::ReadBytes(ZENTREL_CORPUS_DIR "/sqlite3.h");
     ASSERT_GT(code.size(), 1000u) << "no corpus at " ZENTREL_CORPUS_DIR;
     const std::string texts[] = {
         "int x;", "a\nb\n", "\n\tb = c;\n", "a = b;\n// c", "", "\n\n", "x; /* y */ s = \"*/\";\n",

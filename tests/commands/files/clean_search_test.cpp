@@ -1,14 +1,13 @@
 // The clean-up over a scripted directory tree: search order, links as leaves, sizes past
-// 32 bits, the progress range and what the deletion is handed; the dialog's flow.
+// 32 bits, the progress range and what the deletion is handed; the folder the dialog takes.
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
 #include "commands/files/clean_dialog.h"
 #include "commands/files/clean_search.h"
-#include "posix/terminal_platform.h"
 #include "settings/memory_profile_store.h"
+#include "support/quiet_terminal.h"
 
 namespace commands::files {
 namespace {
@@ -17,20 +16,14 @@ using Strings = std::vector<std::string>;
 using sys::EntryKind;
 
 // Directories by their path from the root ("r", "r/sub"); every listing and deletion is kept.
-struct Tree : posix::TerminalPlatform {
-    posix::AnswerQueue answers;
-    std::ostringstream errors;
-    std::istringstream input;
+struct Tree : testing_support::QuietTerminal {
     std::map<std::string, sys::DirectoryListing> directories;
     std::map<std::string, int> listed;
     Strings deletedPaths;
     std::vector<sys::FileId> deletedThrough;  // the ids of the deepest step
     sys::DeleteOutcome outcome = sys::DeleteOutcome::kDeleted;
-    bool confirm = true;
     std::uint64_t progressMaximum = 0;
     std::uint64_t progressPosition = 0;
-
-    Tree() : TerminalPlatform(answers, errors, input, false) {}
 
     void Add(const std::string& path, std::vector<sys::DirectoryEntry> entries) {
         directories[path] = {{1, directories.size() + 1}, std::move(entries)};
@@ -59,7 +52,6 @@ struct Tree : posix::TerminalPlatform {
         deletedThrough.push_back(steps.back().id);
         return outcome;
     }
-    bool ShowReportDialog(ReportDlg&) override { return confirm; }
     void ProgressChanged(ProgressDlg& progress) override {
         progressMaximum = progress.Maximum();
         progressPosition = progress.Position();
@@ -188,32 +180,6 @@ TEST_F(CleanSearch, DeletionCountsOverTheFullRangeThroughTheListedDirectories) {
     EXPECT_EQ(tree.deletedThrough[0], tree.directories["r"].id);
     EXPECT_EQ(tree.deletedThrough[2], tree.directories["r/b"].id);
     EXPECT_EQ(tree.deletedThrough.back(), tree.directories["r/x.obj"].id);
-}
-
-TEST_F(CleanSearch, DialogStoresItsInputsOnlyOnOkOrAfterDeleting) {
-    settings::MemoryProfileStore store;
-    settings::CRegistry registry(store);
-    CleanDlg dialog(tree, registry);
-    dialog.Open();
-    EXPECT_EQ(dialog.Inputs(), CleanInputs{});
-    EXPECT_FALSE(dialog.CleanEnabled());
-    dialog.SetDirectory("r");
-    dialog.SetFileTypes("*.pdb");
-    EXPECT_TRUE(dialog.CleanEnabled());
-
-    tree.confirm = false;
-    EXPECT_FALSE(dialog.Clean());
-    EXPECT_TRUE(tree.deletedPaths.empty());
-    EXPECT_EQ(LoadCleanInputs(registry), CleanInputs{});
-
-    tree.confirm = true;
-    EXPECT_TRUE(dialog.Clean());
-    EXPECT_EQ(tree.deletedPaths, (Strings{"r/a.pdb", "r/b/deep/z.pdb"}));
-    EXPECT_EQ(LoadCleanInputs(registry), (CleanInputs{"r", true, "*.pdb"}));
-
-    dialog.SetRecursive(false);
-    dialog.Store();
-    EXPECT_EQ(LoadCleanInputs(registry), (CleanInputs{"r", false, "*.pdb"}));
 }
 
 TEST_F(CleanSearch, BrowseTakesOnlyAFolderWithAPathOfAtMost260Characters) {

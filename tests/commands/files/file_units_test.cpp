@@ -2,14 +2,12 @@
 // folder to open and the report's layout.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "commands/files/clipboard_blocks.h"
 #include "commands/files/file_commands.h"
 #include "commands/files/file_types.h"
 #include "commands/files/format_size.h"
 #include "commands/files/report_dialog.h"
-#include "posix/terminal_platform.h"
+#include "support/quiet_terminal.h"
 
 namespace commands::files {
 namespace {
@@ -71,12 +69,8 @@ TEST(FileTypes, WildcardsAsTheFileSystemFindsThem) {
         EXPECT_EQ(MatchesWildcard(c.pattern, c.name), c.matches) << c.pattern << " " << c.name;
 }
 
-struct CodePages : posix::TerminalPlatform {
-    posix::AnswerQueue answers;
-    std::ostringstream errors;
-    std::istringstream input;
+struct CodePages : testing_support::QuietTerminal {
     bool unicode = true;
-    CodePages() : TerminalPlatform(answers, errors, input, false) {}
     std::string AnsiToOem(const std::string& text) override { return "oem:" + text; }
     bool OffersUnicodeClipboard() override { return unicode; }
 };

@@ -8,29 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "posix/answer_queue.h"
-#include "posix/terminal_platform.h"
 #include "settings/settings.h"
+#include "support/quiet_terminal.h"
 #include "support/temp_dir.h"
 #include "workbench/workbench.h"
 
 namespace {
 
-struct Made : ide::Breakpoint {
-    bool SetEnabled(bool on) override { return enabled = on, true; }
-    bool enabled = false;
-};
-
-struct MadeList : ide::BreakpointList {
-    long Count() override { return 1; }
-    ide::Ref<ide::Breakpoint> Item(long index) override { return index == 1 ? made : nullptr; }
-    std::shared_ptr<Made> made = std::make_shared<Made>();
-};
-
-// Breakpoints.Add with all twelve arguments as the IDE receives them; makes one or none.
+// The workbench's breakpoints, keeping every Add with all twelve arguments as the IDE
+// receives them; `refuse` makes the IDE create none.
 struct RecordingBreakpoints : ide::Breakpoints {
-    long Count() override { return static_cast<long>(made.size()); }
-    ide::Ref<ide::Breakpoint> Item(long index) override { return made.at(index - 1); }
+    long Count() override { return real->Count(); }
+    ide::Ref<ide::Breakpoint> Item(long index) override { return real->Item(index); }
     ide::Ref<ide::BreakpointList> Add(const ide::BreakpointRequest& r) override {
         std::ostringstream call;
         call << '"' << r.function << "\" " << r.file << ' ' << r.line << ' ' << r.column << " \""
@@ -38,15 +27,11 @@ struct RecordingBreakpoints : ide::Breakpoints {
              << "\" " << r.dataCount << " \"" << r.address << "\" " << r.hitCount << ' '
              << r.hitCountType;
         calls.push_back(call.str());
-        if (refuse)
-            return nullptr;
-        auto list = std::make_shared<MadeList>();
-        made.push_back(list->made);
-        return list;
+        return refuse ? nullptr : real->Add(r);
     }
 
+    ide::Ref<ide::Breakpoints> real;
     std::vector<std::string> calls;
-    std::vector<std::shared_ptr<Made>> made;
     bool refuse = false;
 };
 
@@ -57,14 +42,19 @@ struct RecordingDebugger : ide::Debugger {
 
 class RecordingIde : public workbench::Workbench {
   public:
-    ide::Ref<ide::Debugger> GetDebugger() override { return present ? debugger : nullptr; }
+    ide::Ref<ide::Debugger> GetDebugger() override {
+        ide::Ref<ide::Debugger> real = Workbench::GetDebugger();
+        if (!real)
+            return nullptr;
+        debugger->breakpoints->real = real->GetBreakpoints();
+        return debugger;
+    }
     std::shared_ptr<RecordingDebugger> debugger = std::make_shared<RecordingDebugger>();
-    bool present = true;
 };
 
 class AddBreakpointsTest : public ::testing::Test {
   protected:
-    AddBreakpointsTest() : platform_(answers_, errors_, input_, false) {
+    AddBreakpointsTest() {
         settings_.sourceExtensions = {"cpp"};
         settings_.headerExtensions = {"h"};
     }
@@ -87,10 +77,7 @@ class AddBreakpointsTest : public ::testing::Test {
     }
 
     testing_support::TempDir dir_;
-    posix::AnswerQueue answers_;
-    std::ostringstream errors_;
-    std::istringstream input_;
-    posix::TerminalPlatform platform_;
+    testing_support::QuietTerminal platform_;
     settings::Settings settings_;
     RecordingIde ide_;
 };
@@ -107,9 +94,9 @@ TEST_F(AddBreakpointsTest, AsksForEnabledFileAndLineBreakpointsAndBookmarksWhenS
                 {false, 1, false, {}}};
     for (const auto& row : rows) {
         RecordingBreakpoints& breakpoints = *ide_.debugger->breakpoints;
-        breakpoints = RecordingBreakpoints{};
+        breakpoints.calls.clear();
         breakpoints.refuse = row.refuse;
-        ide_.present = row.debugger;
+        ide_.SetDebuggerAvailable(row.debugger);
         settings_.addBookmarks = row.addBookmarks;
         const std::string file = "a" + std::to_string(&row - rows) + ".cpp";
         EXPECT_EQ(Run(file), row.bookmarks) << file;
@@ -119,9 +106,12 @@ TEST_F(AddBreakpointsTest, AsksForEnabledFileAndLineBreakpointsAndBookmarksWhenS
         if (row.debugger)
             calls = {"\"\" " + path + " 1" + plain, "\"\" " + path + " 4" + plain};
         EXPECT_EQ(breakpoints.calls, calls);
-        for (const auto& made : breakpoints.made)
-            EXPECT_TRUE(made->enabled);
-        EXPECT_EQ(breakpoints.made.size(), row.debugger && !row.refuse ? 2u : 0u);
+        std::size_t made = 0;
+        for (const auto& breakpoint : ide_.BreakpointList()) {
+            made += breakpoint.path == path;
+            EXPECT_TRUE(breakpoint.path != path || breakpoint.enabled);
+        }
+        EXPECT_EQ(made, row.debugger && !row.refuse ? 2u : 0u);
     }
     EXPECT_TRUE(platform_.Recorded().messages.empty());
 }

@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "posix/answer_queue.h"
-#include "posix/terminal_platform.h"
 #include "settings/memory_profile_store.h"
+#include "support/quiet_terminal.h"
 #include "support/temp_dir.h"
 #include "workbench/workbench.h"
 
@@ -24,7 +22,7 @@ constexpr char kMain[] = "int alpha()\n{\n    return 1;\n}\n\nint beta()\n{\n   
 
 class BrowseDialogTest : public ::testing::Test {
   protected:
-    BrowseDialogTest() : platform_(answers_, errors_, input_, false) {
+    BrowseDialogTest() {
         main_ = dir_.Write("app/main.cpp", kMain).string();
         util_ = dir_.Write("app/util.h", "inline int gamma()\n{\n    return 3;\n}\n").string();
         readme_ = dir_.Write("app/readme.txt", "text\n").string();
@@ -63,10 +61,7 @@ class BrowseDialogTest : public ::testing::Test {
     }
 
     testing_support::TempDir dir_;
-    posix::AnswerQueue answers_;
-    std::ostringstream errors_;
-    std::istringstream input_;
-    posix::TerminalPlatform platform_;
+    testing_support::QuietTerminal platform_;
     settings::Settings settings_;
     settings::MemoryProfileStore profile_;
     settings::CRegistry registry_{profile_};
@@ -169,29 +164,6 @@ TEST_F(BrowseDialogTest, OpensOnTheLevelThatCanBeShown) {
         EXPECT_EQ(dialog.Level(), c.level) << c.active << c.solution;
         EXPECT_EQ(Rows(dialog), c.rows) << c.active << c.solution;
         EXPECT_EQ(dialog.Selected(), c.selected) << c.active << c.solution;
-    }
-}
-
-TEST_F(BrowseDialogTest, AMemberOpensAtItsLineAndTheFocusIsKept) {
-    MakeSolution();
-    for (const bool inFilter : {true, false}) {
-        OpenAt(util_, 1);
-        BrowseDialog& dialog = Dialog();
-        ASSERT_TRUE(dialog.Open());
-        EXPECT_EQ(dialog.Focus(), inFilter ? BrowseFocus::List : BrowseFocus::Filter);
-        dialog.GoUp();
-        dialog.FilterEdited("main");
-        dialog.FocusMoved(inFilter ? BrowseFocus::Filter : BrowseFocus::List);
-        dialog.GoDown();
-        EXPECT_EQ(Rows(dialog), (Strings{"alpha", "beta"}));
-        EXPECT_EQ(dialog.Filter(), "");
-        dialog.Select(1);
-        dialog.GoDown();
-        EXPECT_EQ(dialog.End(), BrowseEnd::Ok);
-        EXPECT_EQ(bench_.ActiveCaret()->path, main_);
-        EXPECT_EQ(bench_.ActiveCaret()->caretLine, 6);
-        EXPECT_EQ(profile_.Peek("Options", "Browse Focus"),
-                  settings::ProfileValue(inFilter ? 0 : 1));
     }
 }
 

@@ -5,15 +5,13 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "commands/navigate/environment_reference.h"
 #include "commands/navigate/friend_directory.h"
 #include "commands/navigate/friend_path.h"
-#include "posix/answer_queue.h"
-#include "posix/terminal_platform.h"
+#include "support/quiet_terminal.h"
 #include "support/temp_dir.h"
 
 namespace commands::navigate {
@@ -22,18 +20,10 @@ namespace {
 using editor::PathStyle;
 using Strings = std::vector<std::string>;
 
-struct Terminal {
-    posix::AnswerQueue answers;
-    std::ostringstream errors;
-    std::istringstream input;
-};
-
 // The terminal's platform with an environment table and scripted files laid over the real
 // ones; every file query is kept.
-class ScriptedPlatform : Terminal, public posix::TerminalPlatform {
+class ScriptedPlatform : public testing_support::QuietTerminal {
   public:
-    ScriptedPlatform() : TerminalPlatform(answers, errors, input, false) {}
-
     std::map<std::string, std::string> environment;
     std::set<std::string> files;
     std::set<std::string> directories;
@@ -47,7 +37,7 @@ class ScriptedPlatform : Terminal, public posix::TerminalPlatform {
         queries.push_back(path);
         if (files.contains(path) || directories.contains(path))
             return sys::FileInfo{path, directories.contains(path), false, 0};
-        return TerminalPlatform::FindFirstFile(path);
+        return QuietTerminal::FindFirstFile(path);
     }
 };
 

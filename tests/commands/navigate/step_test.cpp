@@ -1,17 +1,15 @@
 // Step against the editor: the searches it asks for, the upward retries, and when it does
-// nothing. Where it lands in real files is in tests/e2e/step_test.cpp.
+// nothing. Where it lands in real files is in the golden cases (step-*).
 #include "commands/navigate/step.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "posix/answer_queue.h"
-#include "posix/terminal_platform.h"
 #include "settings/settings.h"
+#include "support/quiet_terminal.h"
 #include "support/temp_dir.h"
 #include "workbench/regex_matcher.h"
 #include "workbench/workbench.h"
@@ -20,7 +18,7 @@ namespace {
 
 class StepTest : public ::testing::Test {
   protected:
-    StepTest() : platform_(answers_, errors_, input_, false) {
+    StepTest() {
         // Records every regular-expression find; the first `misses_` of them find nothing.
         bench_.SetRegexMatcherFactory([this](const std::string& pattern,
                                              long options) -> std::unique_ptr<workbench::Matcher> {
@@ -35,10 +33,7 @@ class StepTest : public ::testing::Test {
     }
 
     testing_support::TempDir dir_;
-    posix::AnswerQueue answers_;
-    std::ostringstream errors_;
-    std::istringstream input_;
-    posix::TerminalPlatform platform_;
+    testing_support::QuietTerminal platform_;
     settings::Settings settings_;
     workbench::Workbench bench_;
     std::vector<long> finds_;

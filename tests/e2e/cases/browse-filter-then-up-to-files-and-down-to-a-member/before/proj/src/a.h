@@ -1,8 +1,0 @@
-int setup();
-int reset();
-int other();
-
-inline int Helper()
-{
-    return 3;
-}
