@@ -13,7 +13,8 @@ Win32Platform& ApplicationPlatform() {
 host::AddInApp& Application() {
     static RegistryProfileStore profile;
     // Constructed before the application, so it outlives it.
-    static host::AddInApp app(ApplicationPlatform(), profile);
+    static host::AddInApp app(ApplicationPlatform(), profile,
+                              ApplicationPlatform().GetEnvironmentVariable(kTemplatesVariable));
     return app;
 }
 

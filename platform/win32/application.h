@@ -7,6 +7,10 @@ namespace win32 {
 
 class Win32Platform;
 
+// Names a template file to load instead of the one beside the library, for runs that bring
+// their own (the test programs).
+inline constexpr const char* kTemplatesVariable = "ZENTREL2_TEMPLATES";
+
 // Created on first use (it loads the settings and the template file beside the library) and
 // destroyed when the library is unloaded.
 host::AddInApp& Application();

@@ -9,6 +9,7 @@
 #include "commands/navigate/browse_layout.h"
 #include "win32/module_handle.h"
 #include "win32/win32_platform.h"
+#include "win32/window_placement.h"
 
 namespace win32 {
 
@@ -25,40 +26,6 @@ struct View {
     HFONT font = nullptr;
     std::vector<std::string> rows;  // what the list box holds
     bool syncing = false;
-};
-
-// The placement the profile keeps, read and written through the window.
-class Placement : public settings::RectWindow {
-  public:
-    explicit Placement(HWND window) : window_(window) {}
-    settings::Rect ScreenRect() const override {
-        RECT r{};
-        GetWindowRect(window_, &r);
-        return {r.left, r.top, r.right, r.bottom};
-    }
-    bool IsChild() const override { return (GetWindowLongW(window_, GWL_STYLE) & WS_CHILD) != 0; }
-    bool HasParent() const override { return GetParent(window_) != nullptr; }
-    settings::Rect ScreenToParentClient(const settings::Rect& rect) const override {
-        POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-        MapWindowPoints(nullptr, GetParent(window_), corners, 2);
-        return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
-    }
-    void CenterOnOwner() override {
-        HWND owner = GetWindow(window_, GW_OWNER);
-        RECT area{};
-        if (owner == nullptr || !GetWindowRect(owner, &area))
-            SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-        const settings::Rect own = ScreenRect();
-        const int left = area.left + (area.right - area.left - own.Width()) / 2;
-        const int top = area.top + (area.bottom - area.top - own.Height()) / 2;
-        SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-    void MoveTo(const settings::Rect& rect) override {
-        MoveWindow(window_, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
-    }
-
-  private:
-    HWND window_;
 };
 
 HWND Item(const View& view, int id) {
@@ -164,7 +131,7 @@ void LayOut(View& view) {
 }
 
 void Initialise(View& view) {
-    Placement placement(view.window);
+    WindowPlacement placement(view.window);
     view.model.RestorePlacement(placement);
     if (HICON icon = LoadIconW(ModuleHandle(), MAKEINTRESOURCEW(kIconId)))
         SendMessageW(view.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -247,7 +214,7 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return TRUE;
         case WM_DESTROY:
             if (view) {
-                view->model.SavePlacement(Placement(window));
+                view->model.SavePlacement(WindowPlacement(window));
                 if (view->font)
                     DeleteObject(view->font);
                 view->font = nullptr;

@@ -7,7 +7,8 @@ namespace {
 bool AppendItems(HMENU menu, const std::vector<ui::MenuItem>& items) {
     UINT position = 0;
     for (const ui::MenuItem& item : items) {
-        const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
+        // Number 0 is no command: disabled, it is a heading, drawn in normal text.
+        const UINT state = item.enabled ? MF_ENABLED : item.number == 0 ? MF_DISABLED : MF_GRAYED;
         bool added = false;
         if (item.separator) {
             added = AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);

@@ -9,6 +9,7 @@
 
 #include "win32/module_handle.h"
 #include "win32/popup_menu_win32.h"
+#include "win32/scripted_answers.h"
 
 namespace win32 {
 
@@ -76,6 +77,8 @@ void Win32Platform::Beep() {
 }
 
 int Win32Platform::TrackPopupMenu(const ui::PopupMenu& menu) {
+    if (const std::optional<int> scripted = ScriptedMenuChoice(menu))
+        return *scripted;
     HMENU popup = BuildPopupMenu(menu);
     if (!popup)
         return 0;

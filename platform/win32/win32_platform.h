@@ -57,6 +57,10 @@ class Win32Platform : public sys::Platform {
     bool ShowOptionsSheet(settings::COptionsSheet& sheet) override;
     void ShowAboutBox(const std::string& text) override;
 
+    // Code templates: the parameter dialog (ask_dialog_view.cpp), answered from the script of
+    // scripted_answers.h instead when there is one.
+    bool ShowAskDialog(templates::AskDialog& dialog) override;
+
   private:
     SuppressUI suppress_;
     // The cursor a wait cursor replaced, restored when the outermost one ends.

@@ -103,10 +103,12 @@ TEST(PopupMenuWin32Test, BuildsItemsStatesSubmenusAndTheDefault) {
                         ui::MenuItem::Popup("Templates", {ui::MenuItem::Command(40001, "for")})});
     menu.EnableItem(32772, false);
     menu.SetDefaultItem(0);
+    menu.Items().emplace_back(ui::MenuItem::Command(0, "Title")).enabled = false;
 
     HMENU popup = BuildPopupMenu(menu);
     ASSERT_TRUE(popup);
-    EXPECT_EQ(GetMenuItemCount(popup), 4);
+    EXPECT_EQ(GetMenuItemCount(popup), 5);
+    EXPECT_EQ(GetMenuState(popup, 4, MF_BYPOSITION) & (MF_DISABLED | MF_GRAYED), MF_DISABLED);
     EXPECT_TRUE(GetMenuState(popup, 1, MF_BYPOSITION) & MF_SEPARATOR);
     EXPECT_TRUE(GetMenuState(popup, 32772, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_EQ(GetMenuDefaultItem(popup, FALSE, 0), 32771u);

@@ -12,7 +12,9 @@
 #include "settings/profile_document.h"
 #include "settings/reg_text.h"
 #include "test_support.h"
+#include "win32/application.h"
 #include "win32/registry_profile_store.h"
+#include "win32/scripted_answers.h"
 #include "workbench/workbench.h"
 #include "zentrel/ide_files.h"
 #include "zentrel/step.h"
@@ -71,6 +73,8 @@ class ComIde : public testing::Test {
         }
         addIn_.Reset();
         ClearProfile();
+        SetEnvironmentVariableA(win32::kAnswersVariable, nullptr);
+        SetEnvironmentVariableA(win32::kTemplatesVariable, nullptr);
     }
     void Connect() {
         ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
@@ -108,10 +112,18 @@ TEST_P(GoldenCase, RunsAsThroughZentrel) {
     c.Prepare(work);
     std::string error;
     std::vector<app::Step> steps;
+    // The add-in's menus and parameter dialog answer from these and show no window.
+    std::string answers;
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
         const std::string& arg = c.steps[i];
         if (arg == "--profile" && i + 1 < c.steps.size())
             LoadProfile(work / c.steps[++i]);
+        else if (arg == "--answer" && i + 1 < c.steps.size())
+            answers +=
+                (answers.empty() ? "" : std::string(1, win32::kAnswerSeparator)) + c.steps[++i];
+        else if (arg == "--templates" && i + 1 < c.steps.size())
+            SetEnvironmentVariableA(win32::kTemplatesVariable,
+                                    (work / c.steps[++i]).string().c_str());
         else if (arg == "--solution" && i + 1 < c.steps.size())
             ASSERT_TRUE(bench_->LoadSolutionDirectory((work / c.steps[++i]).string(), error));
         else if (auto step = arg.starts_with("--") ? std::nullopt : app::ParseStep(arg, error))
@@ -122,6 +134,7 @@ TEST_P(GoldenCase, RunsAsThroughZentrel) {
     const path ideState = app::IdeStatePath(work / c.profile.value_or("zentrel.reg"));
     ASSERT_TRUE(bench_->LoadIdeState(ideState, error)) << error;
     bench_->SetBuiltInSchemesReadOnly(false);
+    SetEnvironmentVariableA(win32::kAnswersVariable, answers.c_str());
     Connect();
 
     golden::Json handled = golden::Json::array();

@@ -72,6 +72,10 @@ class SelectionServer : public DispatchServer {
         Method(L"MoveToLineAndOffset", [s, flag](const Arguments& a) {
             return Status(s->MoveTo(LongArgument(a, 0), LongArgument(a, 1), flag(a, 2)));
         });
+        Method(L"MoveToDisplayColumn", [s, flag](const Arguments& a) {
+            return Status(
+                s->MoveToDisplayColumn(LongArgument(a, 0), LongArgument(a, 1), flag(a, 2)));
+        });
     }
 };
 
@@ -98,6 +102,9 @@ class DocumentServer : public DispatchServer {
         Get(L"Type", [d] { return Variant(d->Type()); });
         Get(L"ActiveWindow", [d] { return Variant(Serve<WindowServer>(d->ActiveWindow()).Get()); });
         Get(L"Saved", [d] { return Variant(d->Saved()); });
+        Field(
+            L"Language", [d] { return Variant(d->Language()); },
+            [d](const Variant& v) { return d->SetLanguage(v.ToText().value_or(std::string())); });
         Method(L"Save",
                [d](const Arguments& a) { return Result(Variant(d->Save(TextArgument(a, 0)))); });
     }
