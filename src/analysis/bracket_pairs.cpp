@@ -8,7 +8,6 @@ namespace analysis {
 namespace {
 
 using Pos = std::ptrdiff_t;
-constexpr Pos kNone = BracketPairs::kNone;
 
 // Closers by kind (1 to 3), openers negated.
 constexpr std::array<int, 256> kBracketKind = [] {

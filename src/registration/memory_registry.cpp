@@ -238,10 +238,9 @@ void MemoryRegistry::Save(std::ostream& out) const {
             }
             out << "]\n";
             for (const auto& [foldedName, entry] : key.values) {
+                const std::string& name = entry.first;
                 out << std::visit(
-                    [&](const auto& value) {
-                        return settings::FormatRegValueLine(entry.first, value);
-                    },
+                    [&](const auto& value) { return settings::FormatRegValueLine(name, value); },
                     entry.second);
             }
         }

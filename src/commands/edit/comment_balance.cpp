@@ -44,4 +44,8 @@ bool CommentsBalanced(std::string_view text) {
     return !inComment;
 }
 
+bool EnclosedAsOneComment(std::string_view text) {
+    return text.find("*/") == std::string_view::npos || CommentsBalanced(text);
+}
+
 }  // namespace commands::edit

@@ -9,4 +9,8 @@ namespace commands::edit {
 
 bool CommentsBalanced(std::string_view text);
 
+// Whether "/*" text "*/" is one comment around the text: always when the text holds no "*/"
+// (an unclosed "/*" inside one is plain text), else when the comments in it are balanced.
+bool EnclosedAsOneComment(std::string_view text);
+
 }  // namespace commands::edit

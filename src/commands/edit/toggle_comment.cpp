@@ -68,7 +68,7 @@ std::string WithoutLineComments(std::string_view text) {
 std::optional<std::string> WithoutBlockComment(std::string_view text, std::size_t start) {
     const std::size_t close = text.rfind("*/");
     if (close == std::string_view::npos || close < start + 2 || !IsBlank(text.substr(close + 2)) ||
-        !CommentsBalanced(text.substr(start + 2, close - start - 2)))
+        !EnclosedAsOneComment(text.substr(start + 2, close - start - 2)))
         return std::nullopt;
     std::string result(text.substr(0, start));
     result += text.substr(start + 2, close - start - 2);
@@ -175,9 +175,10 @@ ToggledText ToggleComment(std::string_view text, CommentStyle style, std::string
 }
 
 std::string ToggleInlineComment(std::string_view text) {
+    const std::string_view inner = text.size() >= 4 ? text.substr(2, text.size() - 4) : "";
     if (text.size() >= 4 && text.starts_with("/*") && text.ends_with("*/") &&
-        CommentsBalanced(text.substr(2, text.size() - 4)))
-        return std::string(text.substr(2, text.size() - 4));
+        EnclosedAsOneComment(inner))
+        return std::string(inner);
     return "/*" + std::string(text) + "*/";
 }
 

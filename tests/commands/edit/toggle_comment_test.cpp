@@ -38,6 +38,7 @@ TEST(ToggleCommentTest, CommentsOutOrInByTheFirstLineThatIsNotBlank) {
          "///* a */ x;\n///* b */\n", 0},
         {"*/ inside the opening /* comments again", 0, "/*/\n", "///*/\n", 0},
         {"no */ comments again", 2, "/*a\n", "#if 0\n/*a\n#endif\n", 2},
+        {"an unclosed /* inside is text", 0, "/*/*a\nb*/\n", "/*a\nb\n", 0},
         {"#if 0 in", 0, "#if 0\na\n#endif\n", "a\n", -2},
         {"#if 0 in keeps the blanks around", 1, "\n#if 0\na\n#endif\n\t\n", "\na\n\t\n", -2},
         {"#if 0 in, last #endif taken, ending the text", 0, "#if 0\n#if 0\na\n#endif\n#endif",
@@ -95,12 +96,10 @@ TEST(ToggleCommentTest, CommentingOutAndInRestoresTheBytesInEveryStyle) {
 }
 
 TEST(ToggleCommentTest, PartOfALineGoesInOrOutOfABlockComment) {
-    const std::pair<std::string, std::string> cases[] = {{"b", "/*b*/"},
-                                                         {"/*b*/", "b"},
-                                                         {"/**/", ""},
-                                                         {"/*/", "/*/*/*/"},
-                                                         {"/*a*/+/*b*/", "/*/*a*/+/*b*/*/"},
-                                                         {"", "/**/"}};
+    const std::pair<std::string, std::string> cases[] = {
+        {"b", "/*b*/"},     {"/*b*/", "b"},     {"/**/", ""},
+        {"/*/", "/*/*/*/"}, {"/*/*a*/", "/*a"}, {"/*a*/+/*b*/", "/*/*a*/+/*b*/*/"},
+        {"", "/**/"}};
     for (const auto& [text, toggled] : cases)
         EXPECT_EQ(ToggleInlineComment(text), toggled) << text;
 }
