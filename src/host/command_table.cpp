@@ -196,6 +196,15 @@ static_assert(NamedRows() == kCommandCount);
 
 const std::span<const CommandDef> kCommandTable(kRows);
 
+std::vector<std::reference_wrapper<const CommandDef>> NamedCommands() {
+    std::vector<std::reference_wrapper<const CommandDef>> named;
+    for (const CommandDef& row : kCommandTable) {
+        if (row.name != nullptr)
+            named.push_back(row);
+    }
+    return named;
+}
+
 const CommandDef* FindCommand(int number) {
     for (const CommandDef& row : kCommandTable) {
         if (row.number == number)

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <cstddef>
-#include <ranges>
+#include <functional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "commands/command_context.h"
 
@@ -50,10 +51,7 @@ extern const std::span<const CommandDef> kCommandTable;
 inline constexpr std::size_t kCommandCount = 13;
 
 // The rows the IDE knows by name, in creation order.
-inline auto NamedCommands() {
-    return kCommandTable |
-           std::views::filter([](const CommandDef& row) { return row.name != nullptr; });
-}
+std::vector<std::reference_wrapper<const CommandDef>> NamedCommands();
 
 // The row with this number; none for a number no command has.
 const CommandDef* FindCommand(int number);
