@@ -1,6 +1,7 @@
 // The template file's reader: a tree printed back in the file's format reads as the same tree.
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "templates/template_node.h"
@@ -24,7 +25,10 @@ std::string Print(const TemplateList& root) {
         }
         const templates::TemplateNode& node = (*list)[next++];
         out += "##+ " + node.name;
-        if (!node.key.empty())
+        // A name ending in a blank or '/' keeps it only in front of a shortcut, even an empty one.
+        const bool keepsEnd = !node.name.empty() && std::string_view(" \t\r/").find(
+                                                        node.name.back()) != std::string_view::npos;
+        if (!node.key.empty() || keepsEnd)
             out += "\\t" + node.key;
         out += node.preview ? "/\r\n" : "\r\n";
         out += node.text;
