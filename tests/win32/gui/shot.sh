@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Runs the Browse dialog program on the X server of an enclosing xvfb-run, screenshots the
-# dialog's first look, lets the program type its keys, and checks that it ended well and that
-# the picture is not one flat colour:
-#   browse_dialog_shot.sh WINE_RUN PROGRAM SHOT PREFIX
+# Runs one window of the shot program on the X server of an enclosing xvfb-run, screenshots it
+# once the program says it is shown and checked, lets the program answer it, and checks that
+# the program ended well and that the picture, and the window's part of it, are not flat:
+#   shot.sh WINE_RUN PROGRAM SHOT PREFIX AREA
+# The window is the one named like SHOT (without .png); AREA is a geometry in the picture.
+# The prefix is the GUI tests' own: one whose server started without a display opens no windows.
 set -uo pipefail
 
-wine_run=$1 program=$2 shot=$3 prefix=$4
+wine_run=$1 program=$2 shot=$3 prefix=$4 area=$5
 if [[ -z ${DISPLAY-} ]]; then
     echo "no X display: run the gui tests inside xvfb-run" >&2
     exit 1
@@ -16,12 +18,13 @@ name=$(basename "$shot" .png)
 shown=$work/$name.shown
 ended=$work/$name.ended
 log=$work/$name.log
-project=$work/$name.files
+files=$work/$name.files
 mkdir -p "$work"
-rm -rf "$shot" "$shown" "$shown.release" "$ended" "$project"
+rm -rf "$shot" "$shown" "$shown.release" "$ended" "$files"
 
 windows_path() { local path=$1; printf 'Z:%s' "${path//\//\\}"; }
 
+# Waits up to $2 tenths of a second for the file $1; false when it did not come.
 wait_for() {
     local tries
     for ((tries = 0; tries < $2; ++tries)); do
@@ -37,13 +40,14 @@ stop_prefix() {
     WINEPREFIX=$prefix wineserver -k </dev/null >/dev/null 2>&1
 }
 
+# The first run creates the prefix (about 10 s), hence the long first wait.
 bash "$wine_run" --prefix="$prefix" explorer /desktop="$name,800x600" \
-    "$(windows_path "$program")" "$(windows_path "$project")" "$(windows_path "$shown")" \
+    "$(windows_path "$program")" "$name" "$(windows_path "$files")" "$(windows_path "$shown")" \
     "$(windows_path "$ended")" </dev/null >"$log" 2>&1 &
 pid=$!
 
 if ! wait_for "$shown" 900; then
-    echo "the dialog was not shown; program said: $(cat "$ended" 2>/dev/null)" >&2
+    echo "$name was not shown; program said: $(cat "$ended" 2>/dev/null)" >&2
     cat "$log" >&2
     stop_prefix
     exit 1
@@ -59,6 +63,7 @@ elif [[ $(cat "$ended") != ok ]]; then
     echo "the program failed: $(cat "$ended")" >&2
     status=1
 fi
+# Explorer keeps the desktop a while after its last program; nothing else runs in this prefix.
 stop_prefix
 wait "$pid" 2>/dev/null
 
@@ -67,8 +72,9 @@ if [[ ! -s $shot ]]; then
     exit 1
 fi
 colours=$(convert "$shot" -format %k info:)
-echo "screenshot $shot: $colours colours"
-if ((colours < 2)); then
+area_colours=$(convert "$shot" -crop "$area" +repage -format %k info:)
+echo "screenshot $shot: $colours colours, $area_colours in $area"
+if ((colours < 2 || area_colours < 2)); then
     echo "the screenshot is flat" >&2
     status=1
 fi
