@@ -1,15 +1,27 @@
-// The library's resources: what the core and the IDE load from it by number.
+// The library's resources: what the core and the IDE load from it by number, and the dialogs
+// holding the controls their models describe, at their places, with their texts and kinds.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 
+#include "commands/files/clean_dialog.h"
+#include "commands/files/progress_dialog.h"
+#include "commands/files/report_dialog.h"
+#include "dialog_template.h"
 #include "host/add_in_menu.h"
+#include "settings/about_box.h"
+#include "settings/options_sheet.h"
 #include "sys/popup_menu.h"
 #include "test_support.h"
 #include "win32/ansi_text.h"
 
 namespace win32 {
 namespace {
+
+using settings::ControlKind;
+using testing::DialogTemplate;
+using testing::TemplateItem;
 
 class ResourcesTest : public ::testing::Test {
   protected:
@@ -20,8 +32,43 @@ class ResourcesTest : public ::testing::Test {
     }
     void TearDown() override { FreeLibrary(library_); }
 
+    // The template's items at the model's places and ids, one for one.
+    template <class Control>
+    DialogTemplate Placed(int resource, int width, int height, std::span<const Control> controls) {
+        SCOPED_TRACE("dialog " + std::to_string(resource));
+        DialogTemplate dialog = testing::LoadDialogTemplate(library_, resource);
+        EXPECT_EQ(std::tie(dialog.width, dialog.height), std::tie(width, height));
+        EXPECT_EQ(dialog.items.size(), controls.size());
+        for (std::size_t i = 0; i < std::min(dialog.items.size(), controls.size()); ++i) {
+            const TemplateItem& item = dialog.items[i];
+            const Control& want = controls[i];
+            EXPECT_EQ(std::tie(item.id, item.x, item.y, item.width, item.height),
+                      std::tie(want.id, want.x, want.y, want.width, want.height))
+                << want.text;
+        }
+        return dialog;
+    }
+
     HMODULE library_ = nullptr;
 };
+
+// What the template's class and button style make of a control; a label is a static text.
+ControlKind KindOf(const TemplateItem& item) {
+    if (item.classAtom == 0x81)
+        return ControlKind::Edit;
+    if (item.classAtom == 0x82)
+        return ControlKind::Static;
+    switch (item.style & 0xF) {
+        case BS_GROUPBOX:
+            return ControlKind::GroupBox;
+        case BS_AUTOCHECKBOX:
+            return ControlKind::CheckBox;
+        case BS_AUTORADIOBUTTON:
+            return ControlKind::RadioButton;
+        default:
+            return ControlKind::PushButton;
+    }
+}
 
 TEST_F(ResourcesTest, PopupMenuMatchesTheCoreMenu) {
     HMENU menu = LoadMenuW(library_, MAKEINTRESOURCEW(4));
@@ -60,8 +107,7 @@ TEST_F(ResourcesTest, PicturesAreSixteenPixelsSquareAndIconsAndCursorLoad) {
         ASSERT_NE(bitmap, nullptr);
         BITMAP shape = {};
         ASSERT_TRUE(GetObjectW(bitmap, sizeof shape, &shape));
-        EXPECT_EQ(shape.bmWidth, 16);
-        EXPECT_EQ(shape.bmHeight, 16);
+        EXPECT_EQ(std::tie(shape.bmWidth, shape.bmHeight), std::make_tuple(16, 16));
         DeleteObject(bitmap);
     }
     for (const auto& [id, type] :
@@ -70,6 +116,64 @@ TEST_F(ResourcesTest, PicturesAreSixteenPixelsSquareAndIconsAndCursorLoad) {
         EXPECT_NE(image, nullptr) << "resource " << id;
         DestroyIcon(static_cast<HICON>(image));
     }
+}
+
+TEST_F(ResourcesTest, CleanDialogsMatchTheirModels) {
+    namespace files = commands::files;
+    Placed(211, 180, 86, files::CleanDlg::Controls());
+    Placed(216, 180, 46, files::ProgressDlg::Controls());
+    Placed(217, 296, 214, files::ReportDlg::Controls());
+}
+
+TEST_F(ResourcesTest, OptionPagesMatchTheirModels) {
+    settings::Settings record;
+    settings::COptionsSheet sheet(record, nullptr);
+    for (std::size_t page = 0; page < settings::COptionsSheet::kPageCount; ++page) {
+        const settings::PageDef& def = sheet.Page(page).Def();
+        char caption[64] = {};
+        LoadStringA(library_, static_cast<UINT>(def.captionId), caption, sizeof caption);
+        EXPECT_STREQ(caption, def.caption);
+        const DialogTemplate dialog = Placed(def.dialogId, def.width, def.height, def.controls);
+        for (std::size_t i = 0; i < std::min(dialog.items.size(), def.controls.size()); ++i) {
+            const settings::ControlDef& want = def.controls[i];
+            const TemplateItem& item = dialog.items[i];
+            const ControlKind kind =
+                want.kind == ControlKind::Label ? ControlKind::Static : want.kind;
+            EXPECT_EQ(std::pair(item.text, KindOf(item)), std::pair(std::string(want.text), kind));
+            // Only the first button of a radio group starts a group.
+            if (kind == ControlKind::RadioButton) {
+                EXPECT_EQ((item.style & WS_GROUP) != 0, want.name != nullptr) << want.text;
+            }
+        }
+    }
+}
+
+TEST_F(ResourcesTest, AboutBoxHoldsItsIconAndAReadOnlyTextForTheLinks) {
+    const DialogTemplate dialog = testing::LoadDialogTemplate(library_, settings::kAboutDialog);
+    EXPECT_EQ(std::tie(dialog.caption, dialog.width, dialog.height),
+              std::make_tuple("About Zentrel", 233, 39));
+    const struct {
+        int id, classAtom;
+        const char* text;
+        int x, y, width, height;
+    } want[] = {
+        {IDOK, 0x80, "OK", 198, 2, 33, 14},
+        {-1, 0x82, "#208", 2, 2, 20, 20},
+        {settings::kAboutTextId, 0x81, "", 28, 2, 167, 35},
+    };
+    ASSERT_EQ(dialog.items.size(), std::size(want));
+    for (std::size_t i = 0; i < dialog.items.size(); ++i) {
+        const TemplateItem& item = dialog.items[i];
+        EXPECT_EQ(
+            std::tie(item.id, item.classAtom, item.text, item.x, item.y, item.width, item.height),
+            std::make_tuple(want[i].id, want[i].classAtom, std::string(want[i].text), want[i].x,
+                            want[i].y, want[i].width, want[i].height))
+            << i;
+    }
+    EXPECT_EQ(dialog.items[0].style & 0xF, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    EXPECT_EQ(dialog.items[1].style & SS_TYPEMASK, static_cast<DWORD>(SS_ICON));
+    EXPECT_EQ(dialog.items[2].style & (ES_MULTILINE | ES_READONLY),
+              static_cast<DWORD>(ES_MULTILINE | ES_READONLY));
 }
 
 }  // namespace
