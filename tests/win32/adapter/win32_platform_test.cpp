@@ -5,9 +5,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "settings/about_box.h"
 #include "sys/popup_menu.h"
 #include "win32/popup_menu_win32.h"
 #include "win32/win_api.h"
+
+#include <shellapi.h>
 
 namespace win32 {
 namespace {
@@ -95,6 +98,21 @@ TEST_F(Win32PlatformTest, ReadsEnvironmentAndKnowsItsModuleAndTheUsersDataFolder
     auto data = platform.ApplicationDataFolder();
     ASSERT_TRUE(data);
     EXPECT_TRUE(platform.FindFirstFile(*data)->directory);
+}
+
+TEST_F(Win32PlatformTest, VersionComesFromTheModulesFixedFileVersion) {
+    const sys::ModuleVersion version = platform.ModuleVersionResource();
+    EXPECT_TRUE(version.hasResource);
+    EXPECT_TRUE(version.readable);
+    EXPECT_EQ(std::tie(version.major, version.minor), std::make_tuple(0u, 9u));
+    EXPECT_EQ(settings::GetVersionText(platform), "0.9 (BETA)");
+}
+
+// The shell's answers Help turns into its messages.
+TEST_F(Win32PlatformTest, ShellOpenAnswersWhatWasMissing) {
+    WriteBytes(temp / "help.zentrel-no-program", "x");
+    EXPECT_EQ(platform.ShellOpen(temp / "absent-ReadMe.html"), SE_ERR_FNF);
+    EXPECT_EQ(platform.ShellOpen(temp / "help.zentrel-no-program"), SE_ERR_NOASSOC);
 }
 
 TEST(PopupMenuWin32Test, BuildsItemsStatesSubmenusAndTheDefault) {
