@@ -57,55 +57,76 @@ ULONG ConnectObject::Release() {
     return left;
 }
 
-HRESULT ConnectObject::TypeInfo(ITypeInfo** info) {
-    if (!typeInfo_) {
+namespace {
+
+// The other interface's members are named under their own ids plus this.
+constexpr DISPID kOtherFace = 0x1000;
+
+}  // namespace
+
+HRESULT ConnectObject::TypeInfo(int face, ITypeInfo** info) {
+    ComPtr<ITypeInfo>& kept = typeInfo_[face];
+    if (!kept) {
         ComPtr<ITypeLib> library;
         HRESULT result = LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, library.Receive());
         if (FAILED(result))
             return result;
-        result = library->GetTypeInfoOfGuid(IID_IDTExtensibility2, typeInfo_.Receive());
+        result = library->GetTypeInfoOfGuid(
+            face == kExtensibilityFace ? IID_IDTExtensibility2 : IID_IDTCommandTarget,
+            kept.Receive());
         if (FAILED(result))
             return result;
     }
-    typeInfo_->AddRef();
-    *info = typeInfo_.Get();
+    kept->AddRef();
+    *info = kept.Get();
     return S_OK;
 }
 
-HRESULT ConnectObject::GetTypeInfoCount(UINT* count) {
-    if (!count)
-        return E_POINTER;
-    *count = 1;
-    return S_OK;
-}
-
-HRESULT ConnectObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
+HRESULT ConnectObject::FaceTypeInfo(int face, UINT index, ITypeInfo** info) {
     if (!info)
         return E_POINTER;
     *info = nullptr;
     if (index != 0)
         return DISP_E_BADINDEX;
-    return TypeInfo(info);
+    return TypeInfo(face, info);
 }
 
-HRESULT ConnectObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+HRESULT ConnectObject::FaceIDsOfNames(int face, REFIID iid, LPOLESTR* names, UINT count,
+                                      DISPID* ids) {
     if (!IsEqualIID(iid, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;
-    ComPtr<ITypeInfo> info;
-    if (const HRESULT result = TypeInfo(info.Receive()); FAILED(result))
-        return result;
-    return DispGetIDsOfNames(info.Get(), names, count, ids);
+    HRESULT result = DISP_E_UNKNOWNNAME;
+    for (const int asked : {face, 1 - face}) {
+        ComPtr<ITypeInfo> info;
+        if (const HRESULT loaded = TypeInfo(asked, info.Receive()); FAILED(loaded))
+            return loaded;
+        result = DispGetIDsOfNames(info.Get(), names, count, ids);
+        if (result != DISP_E_UNKNOWNNAME) {
+            if (SUCCEEDED(result) && asked != face && count > 0)
+                ids[0] += kOtherFace;
+            break;
+        }
+    }
+    return result;
 }
 
-HRESULT ConnectObject::Invoke(DISPID member, REFIID iid, LCID, WORD flags, DISPPARAMS* parameters,
-                              VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
+HRESULT ConnectObject::FaceInvoke(int face, DISPID member, REFIID iid, WORD flags,
+                                  DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                  UINT* argumentError) {
     if (!IsEqualIID(iid, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;
+    if (member > kOtherFace) {
+        face = 1 - face;
+        member -= kOtherFace;
+    }
     ComPtr<ITypeInfo> info;
-    if (const HRESULT loaded = TypeInfo(info.Receive()); FAILED(loaded))
+    if (const HRESULT loaded = TypeInfo(face, info.Receive()); FAILED(loaded))
         return loaded;
-    return DispInvoke(static_cast<IDTExtensibility2*>(this), info.Get(), member, flags, parameters,
-                      result, exception, argumentError);
+    void* object = face == kExtensibilityFace
+                       ? static_cast<void*>(static_cast<IDTExtensibility2*>(this))
+                       : static_cast<void*>(static_cast<IDTCommandTarget*>(this));
+    return DispInvoke(object, info.Get(), member, flags, parameters, result, exception,
+                      argumentError);
 }
 
 HRESULT ConnectObject::OnConnection(IDispatch* application, LONG, IDispatch* addInInst,

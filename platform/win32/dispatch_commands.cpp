@@ -46,14 +46,14 @@ class DispatchCommands : public ide::Commands, public DispatchBacked {
                                            const std::string& buttonText,
                                            const std::string& tooltip, bool msoButton,
                                            long bitmapId, long status) override {
-        auto add = [&](Variant contexts) {
-            return target_.Call(L"AddNamedCommand", DispatchOf(addIn), name, buttonText, tooltip,
-                                msoButton, bitmapId, std::move(contexts), status);
-        };
-        // An IDE that will not take an empty context list takes the argument left out.
-        auto command = add(Variant::TextArray({}));
-        if (!command)
-            command = add(Variant::Missing());
+        // The type library declares the context list [in, out] by reference: passed any
+        // other way, a dispatch that checks arguments against it refuses the call.
+        Variant contexts = Variant::TextArray({});
+        Variant byReference;
+        byReference.Get()->vt = VT_ARRAY | VT_VARIANT | VT_BYREF;
+        byReference.Get()->pparray = &contexts.Get()->parray;
+        auto command = target_.Call(L"AddNamedCommand", DispatchOf(addIn), name, buttonText,
+                                    tooltip, msoButton, bitmapId, std::move(byReference), status);
         return Wrap<DispatchCommand>(command ? command->ToDispatch() : ComPtr<IDispatch>());
     }
     ide::Ref<ide::CommandBar> AddCommandBar(const std::string& name, long type,

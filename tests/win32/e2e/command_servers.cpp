@@ -114,8 +114,10 @@ class CommandsServer : public DispatchServer {
         Method(L"Item", [c](const Arguments& a) {
             return Object(Serve<CommandServer>(c->Item(LongArgument(a, 0))));
         });
-        // The contexts (argument 7) are not kept.
-        Method(L"AddNamedCommand", [c](const Arguments& a) {
+        // The contexts (argument 7) are not kept; the IDE takes them only by reference.
+        Method(L"AddNamedCommand", [c](const Arguments& a) -> Result {
+            if (a.size() != 8 || a[6]->vt != (VT_ARRAY | VT_VARIANT | VT_BYREF))
+                return std::nullopt;
             auto* addIn = ServerOf<AddInServer>(Argument(a, 0).ToDispatch());
             return Object(Serve<CommandServer>(c->AddNamedCommand(
                 addIn ? addIn->Model() : nullptr, TextArgument(a, 1), TextArgument(a, 2),
