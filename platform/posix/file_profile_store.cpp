@@ -135,6 +135,8 @@ bool FileProfileStore::Apply(const Change& change) {
     std::optional<FileLock> lock = FileLock::Acquire(path_, reason, Parents::kCreate);
     if (!lock)
         return Fail(reason);
+    // What a killed writer left goes with the next write, whichever command makes it.
+    RemoveStaleTemporaries(path_);
     settings::ProfileDocument current;
     FileBytes file = ReadFile(path_);
     if (!file.missing && !file.problem.empty())

@@ -1,0 +1,113 @@
+// The settings profile under faults: a writer killed at any moment, or a disk that fills up
+// under it, leaves the old file or the new one whole, and the next start clears its leftovers.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <random>
+
+#include "zentrel_process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using apps_testing::Quote;
+
+// Large enough that writing it takes many system calls.
+const std::string kProfile =
+    "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Windows]\n"
+    "\"Pad\"=\"" +
+    std::string(30000, 'p') + "\"\n";
+
+class ZentrelProfileFaults : public apps_testing::ZentrelTest {
+  protected:
+    // `zentrel options --set Author=AUTHOR` on p.reg, with nothing but the profile to touch.
+    pid_t StartSetting(const char* author) {
+        const std::string set = std::string("Author=") + author;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int null = ::open("/dev/null", O_RDWR);
+            if (null < 0 || ::chdir(dir.Path().c_str()) != 0)
+                ::_exit(127);
+            for (int fd : {0, 1, 2})
+                ::dup2(null, fd);
+            ::execl(ZENTREL_EXE, "zentrel", "options", "--profile", "p.reg", "--set", set.c_str(),
+                    nullptr);
+            ::_exit(127);
+        }
+        return child;
+    }
+    static int Wait(pid_t child) {
+        int raw = -1;
+        ::waitpid(child, &raw, 0);
+        return raw;
+    }
+};
+
+TEST_F(ZentrelProfileFaults, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
+    dir.Write("p.reg", kProfile);
+    std::string versions[2];
+    for (int v : {0, 1}) {
+        ASSERT_EQ(Wait(StartSetting(v == 0 ? "A" : "B")), 0);
+        versions[v] = dir.Read("p.reg");
+    }
+    ASSERT_NE(versions[1].find("\"Code Templates Author\"=\"B\""), std::string::npos);
+    ASSERT_NE(versions[1].find("\"Pad\""), std::string::npos);
+    // The moments spread over one whole unkilled write.
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(Wait(StartSetting("A")), 0);
+    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
+    std::mt19937 random(14);
+    std::uniform_int_distribution<long> moment(0, span.count());
+    int killed = 0;
+    for (int i = 0; i < 200; ++i) {
+        const pid_t writer = StartSetting(i % 2 ? "A" : "B");
+        ::usleep(static_cast<useconds_t>(moment(random)));
+        ::kill(writer, SIGKILL);
+        killed += WIFSIGNALED(Wait(writer)) ? 1 : 0;
+        const std::string now = dir.Read("p.reg");
+        ASSERT_TRUE(now == versions[0] || now == versions[1])
+            << "writer " << i << " left " << now.size() << " bytes";
+    }
+    std::cout << killed << " of 200 writers killed before they ended\n";
+    ASSERT_EQ(Wait(StartSetting("A")), 0);
+    EXPECT_EQ(dir.Read("p.reg"), versions[0]);
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry;
+}
+
+TEST_F(ZentrelProfileFaults, AFullDiskFailsTheWriteAndKeepsTheOldFile) {
+    dir.Write("p.reg", kProfile);
+    // A 64 KiB disk of its own, in a mount namespace of the run's own; filled so that less
+    // room is left than the new file needs.
+    const std::string script = R"(
+        unshare -m true 2>/dev/null || exit 77
+        exec unshare -m sh -c '
+            mount -t tmpfs -o size=64k zentrel-full disk 2>/dev/null || exit 77
+            cp p.reg disk/ && "$Z" options --profile disk/p.reg --set Author=A >/dev/null || exit 3
+            cp disk/p.reg before.reg; head -c 20000 /dev/zero >disk/fill
+            "$Z" options --profile disk/p.reg --set Author=B >/dev/null 2>err.txt
+            echo $? >status.txt; cp disk/p.reg after.reg; LC_ALL=C ls -A disk >entries.txt')";
+    fs::create_directory(dir.Path() / "disk");
+    const std::string command = "cd " + Quote(dir.Path().string()) + " && Z=" + Quote(ZENTREL_EXE) +
+                                " bash -c " + Quote(script);
+    const int raw = std::system(command.c_str());
+    if (WIFEXITED(raw) && WEXITSTATUS(raw) == 77)
+        GTEST_SKIP() << "no private mount namespace with a tmpfs here: a full disk is not tried";
+    ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << raw;
+    EXPECT_EQ(dir.Read("status.txt"), "1\n");
+    EXPECT_NE(dir.Read("err.txt").find("disk/p.reg: cannot save the settings: No space left"),
+              std::string::npos)
+        << dir.Read("err.txt");
+    EXPECT_NE(dir.Read("before.reg").find("\"Code Templates Author\"=\"A\""), std::string::npos);
+    EXPECT_EQ(dir.Read("after.reg"), dir.Read("before.reg"));
+    EXPECT_EQ(dir.Read("entries.txt"), ".p.reg.lock\nfill\np.reg\n") << "no temporary is left";
+}
+
+}  // namespace
