@@ -6,6 +6,7 @@
 #include "clean_command.h"
 #include "filter_command.h"
 #include "friend_command.h"
+#include "lsp_command.h"
 #include "members_command.h"
 #include "out_of_memory.h"
 #include "registration_command.h"
@@ -114,6 +115,10 @@ int main(int argc, char** argv) {
     app::BrowseOptions browse;
     CLI::App* browseCommand = app::AddBrowseCommand(zentrel, browse);
     AddVersion(*browseCommand);
+    app::LspOptions lsp;
+    app::AddLspCommand(zentrel, lsp);
+    lsp.command->get_option("--profile")->check(kNonEmpty);
+    lsp.command->get_option("--templates")->check(kNonEmpty);
 
     try {
         zentrel.parse(argc, argv);
@@ -135,6 +140,8 @@ int main(int argc, char** argv) {
             return app::RunClean(clean, std::cin, std::cout, std::cerr);
         if (browseCommand->parsed())
             return app::RunBrowse(browse, std::cout, std::cerr);
+        if (lsp.command->parsed())
+            return app::RunLsp(lsp, std::cin, std::cout, std::cerr);
         if (templatesCommand->parsed())
             return app::RunTemplates(templatesFile, std::cout, std::cerr);
         if (registerCommand->parsed())

@@ -21,7 +21,10 @@ std::shared_ptr<TextDocument> DocumentList::OpenFile(const std::string& path, st
     if (!document) {
         std::string bytes;
         std::string reason = "empty path";
-        if (normalized.empty() || !ReadFileBytes(normalized, bytes, reason)) {
+        std::optional<std::string> given;
+        if (textSource_ && !normalized.empty() && (given = textSource_(normalized))) {
+            bytes = std::move(*given);
+        } else if (normalized.empty() || !ReadFileBytes(normalized, bytes, reason)) {
             error = "cannot read " + path + ": " + reason;
             return nullptr;
         }

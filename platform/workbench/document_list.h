@@ -1,7 +1,9 @@
 // The open documents in the order they were opened, and which of them is active.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,12 +33,16 @@ class DocumentList : public ide::Documents {
     bool Activate(const ide::Document* document);
 
     const std::vector<std::shared_ptr<TextDocument>>& All() const { return documents_; }
+    // Where a file's text comes from before the disk is asked: an editor's unsaved buffers.
+    using TextSource = std::function<std::optional<std::string>(const std::string& path)>;
+    void SetTextSource(TextSource source) { textSource_ = std::move(source); }
     const std::shared_ptr<TextDocument>& Active() const { return active_; }
 
   private:
     std::shared_ptr<const EditorContext> context_;
     std::vector<std::shared_ptr<TextDocument>> documents_;
     std::shared_ptr<TextDocument> active_;
+    TextSource textSource_;
 };
 
 }  // namespace workbench

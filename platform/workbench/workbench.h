@@ -46,6 +46,10 @@ class Workbench : public ide::Environment {
     // failure `error` reads "cannot read PATH: reason".
     ide::Ref<ide::Document> OpenFile(const std::string& path, std::string& error);
     bool Activate(const ide::Ref<ide::Document>& document);
+    // Texts that take the place of files' contents when they are opened.
+    void SetTextSource(DocumentList::TextSource source) {
+        documents_->SetTextSource(std::move(source));
+    }
     // Anchor and caret by 1-based line and character column.
     bool SetSelection(const ide::Ref<ide::Document>& document, long anchorLine, long anchorColumn,
                       long caretLine, long caretColumn, std::string& error);

@@ -1,0 +1,4 @@
+class Shape {
+  public:
+    double Area() const;
+};
