@@ -53,6 +53,9 @@ Json LocationOf(const Workspace& workspace, const Selection& selection) {
 Json WorkspaceEditOf(const Workspace& workspace, const std::vector<ChangedText>& changed) {
     Json changes = Json::object();
     for (const ChangedText& document : changed) {
+        // A command may mark a document changed and leave the text as it was.
+        if (document.before == document.after)
+            continue;
         const TextEdit edit = MinimalEdit(document.before, document.after);
         changes[workspace.documents.Uri(document.path)] =
             Json::array({{{"range", ToJson(edit.range)}, {"newText", edit.newText}}});

@@ -18,6 +18,7 @@ void DidOpen(Workspace& workspace, const Json& params) {
     std::optional<std::string> path = DocumentPath(params);
     if (!path)
         return;
+    // The server hands over a message it owns and no longer reads.
     Json& document = const_cast<Json&>(Member(params, "textDocument"));
     Json& text = const_cast<Json&>(Member(document, "text"));
     if (!text.is_string())

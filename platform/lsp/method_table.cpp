@@ -6,6 +6,7 @@
 #include "lsp/server.h"
 #include "lsp/step_commands.h"
 #include "lsp/switch_source_header.h"
+#include "lsp/workspace_symbol.h"
 
 namespace lsp {
 
@@ -23,6 +24,7 @@ constexpr MethodRow kMethods[] = {
     {"textDocument/codeAction", CodeActions, nullptr},
     {"textDocument/completion", Completion, nullptr},
     {"workspace/executeCommand", ExecuteCommand, nullptr},
+    {"workspace/symbol", WorkspaceSymbols, nullptr},
 };
 
 }  // namespace
@@ -38,6 +40,7 @@ Json ServerCapabilities() {
         {"definitionProvider", true},
         {"declarationProvider", true},
         {"documentSymbolProvider", true},
+        {"workspaceSymbolProvider", true},
         {"codeActionProvider", {{"codeActionKinds", {"refactor", "refactor.rewrite"}}}},
         {"completionProvider", {{"resolveProvider", false}}},
         {"executeCommandProvider", {{"commands", {kStepUp, kStepDown}}}},

@@ -20,7 +20,7 @@ const MethodRow* FindMethod(std::string_view name) {
 }  // namespace
 
 Server::Server(CoreSession& core, std::ostream& out, std::ostream& log)
-    : workspace_{core, log, {}, {}, {}}, out_(out) {}
+    : workspace_(core, log), out_(out) {}
 
 void Server::Send(const Json& message) {
     WriteFrame(out_, message);
@@ -29,10 +29,10 @@ void Server::Send(const Json& message) {
 int Server::Run(Inbox& inbox) {
     inbox_ = &inbox;
     while (!exited_) {
-        const Received received = inbox.Pop();
+        Received received = inbox.Pop();
         if (received.end)
             break;
-        Handle(received);
+        Handle(std::move(received));
         for (const Json& notification : workspace_.outgoing)
             Send(notification);
         workspace_.outgoing.clear();
@@ -40,13 +40,14 @@ int Server::Run(Inbox& inbox) {
     return state_ == State::kShutDown ? 0 : 1;
 }
 
-void Server::Handle(const Received& received) {
+void Server::Handle(Received received) {
     if (!received.message) {
         workspace_.log << "zentrel lsp: " << received.problem << '\n';
         Send(ErrorResponse(nullptr, {error_code::kParseError, received.problem}));
         return;
     }
-    const Incoming incoming = Classify(*received.message);
+    // Moved, not copied: a didOpen can carry megabytes, which its handler takes over.
+    Incoming incoming = Classify(std::move(*received.message));
     switch (incoming.kind) {
         case Incoming::Kind::kInvalid:
             workspace_.log << "zentrel lsp: " << incoming.problem << '\n';

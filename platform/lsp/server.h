@@ -32,7 +32,7 @@ class Server {
   private:
     enum class State { kStarting, kRunning, kShutDown };
 
-    void Handle(const Received& received);
+    void Handle(Received received);
     void Request(const Incoming& incoming);
     void Notify(const Incoming& incoming);
     Json Initialize(const Json& params);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,13 +13,19 @@
 
 namespace lsp {
 
+class SymbolIndex;
+
 struct Workspace {
+    Workspace(CoreSession& core, std::ostream& log) : core(core), log(log) {}
+
     CoreSession& core;
     std::ostream& log;
     DocumentStore documents;
     std::vector<std::string> folders;
     // Notifications for the client, sent after the answer being made.
     std::vector<Json> outgoing;
+    // The workspace's symbols, made on the first workspace/symbol request.
+    std::shared_ptr<SymbolIndex> symbols;
 
     TextLookup Texts() const {
         return [this](const std::string& path) { return documents.Text(path); };

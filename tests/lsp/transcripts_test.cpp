@@ -20,8 +20,10 @@ const fs::path kTranscripts = fs::path(ZENTREL_SOURCE_DIR) / "tests/lsp/transcri
 
 std::vector<std::string> TranscriptNames() {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(kTranscripts))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(kTranscripts)) {
+        if (entry.is_directory())
+            names.push_back(entry.path().filename().string());
+    }
     std::sort(names.begin(), names.end());
     return names;
 }

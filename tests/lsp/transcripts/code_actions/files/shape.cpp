@@ -1,0 +1,5 @@
+#include "shape.h"
+
+void f() {
+    a = b;
+}

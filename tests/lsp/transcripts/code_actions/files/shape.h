@@ -1,0 +1,5 @@
+class Shape {
+  public:
+    double Area() const;
+    int Sides() const;
+};

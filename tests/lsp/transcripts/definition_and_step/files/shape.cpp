@@ -1,0 +1,9 @@
+#include "shape.h"
+
+double Shape::Area() const {
+    return 0;
+}
+
+int Shape::Sides() const {
+    return 1;
+}

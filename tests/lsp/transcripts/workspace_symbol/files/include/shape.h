@@ -1,0 +1,6 @@
+class Shape {
+};
+namespace geo {
+int AreaOf() {
+}
+}

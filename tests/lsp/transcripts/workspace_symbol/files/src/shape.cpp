@@ -1,0 +1,4 @@
+double Shape::Area() const {
+}
+int Perimeter() {
+}
