@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "commands/files/clean_search.h"
+#include "commands/files/clipboard_blocks.h"
 #include "settings/about_box.h"
 #include "sys/popup_menu.h"
 #include "win32/popup_menu_win32.h"
@@ -35,6 +37,33 @@ class Win32PlatformTest : public ::testing::Test {
   protected:
     TempDir temp;
     Win32Platform platform;
+};
+
+namespace fs = std::filesystem;
+using commands::files::CleanList;
+using commands::files::ProgressDlg;
+
+// The clean-up over a directory tree, a read-only match among them.
+class Win32Clean : public Win32PlatformTest {
+  protected:
+    Win32Clean() {
+        for (const char* file :
+             {"a.obj", "sub\\b.obj", "sub\\keep.cpp", "x.obj\\in.txt", "ro.obj"}) {
+            fs::create_directories(fs::path(temp / file).parent_path());
+            WriteBytes(temp / file, "data");
+        }
+        SetFileAttributesA((temp / "ro.obj").c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    ~Win32Clean() override { SetFileAttributesA((temp / "ro.obj").c_str(), FILE_ATTRIBUTE_NORMAL); }
+    CleanList Search() {
+        ProgressDlg progress(platform);
+        return commands::files::SearchForFiles(platform, progress, temp.path.string(), true,
+                                               "*.obj", editor::PathStyle::Windows);
+    }
+    commands::files::DeleteSummary Delete(const CleanList& list) {
+        ProgressDlg progress(platform);
+        return DeleteFiles(platform, progress, list);
+    }
 };
 
 TEST_F(Win32PlatformTest, FindsTheObjectAtExactlyThePath) {
@@ -113,6 +142,79 @@ TEST_F(Win32PlatformTest, ShellOpenAnswersWhatWasMissing) {
     WriteBytes(temp / "help.zentrel-no-program", "x");
     EXPECT_EQ(platform.ShellOpen(temp / "absent-ReadMe.html"), SE_ERR_FNF);
     EXPECT_EQ(platform.ShellOpen(temp / "help.zentrel-no-program"), SE_ERR_NOASSOC);
+}
+
+std::string ClipboardBytes(UINT format) {
+    std::string bytes;
+    if (!OpenClipboard(nullptr))
+        return bytes;
+    if (HANDLE data = GetClipboardData(format)) {
+        const char* locked = static_cast<const char*>(GlobalLock(data));
+        if (locked)
+            bytes.assign(locked, GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return bytes;
+}
+
+TEST(Win32Clipboard, PathAsEveryTextFormAndTheFileAsADropList) {
+    Win32Platform platform;
+    const std::string path = "C:\\build\\a b.cpp";
+    ASSERT_TRUE(platform.SetClipboard(commands::files::PathTextBlocks(path, platform)));
+    EXPECT_EQ(ClipboardBytes(CF_TEXT).substr(0, path.size() + 1), path + '\0');
+    EXPECT_EQ(ClipboardBytes(CF_OEMTEXT).substr(0, path.size() + 1), path + '\0');
+    const std::string wide = ClipboardBytes(CF_UNICODETEXT);
+    ASSERT_GE(wide.size(), 2 * (path.size() + 1));
+    EXPECT_EQ(wide.substr(0, 4), std::string("C\0:\0", 4));
+    EXPECT_EQ(wide.substr(2 * path.size(), 2), std::string(2, '\0'));
+
+    ASSERT_TRUE(platform.SetClipboard({commands::files::FileDropBlock(path)}));
+    const std::string drop = ClipboardBytes(CF_HDROP);
+    ASSERT_GE(drop.size(), path.size() + 22);
+    EXPECT_EQ(commands::files::FileDropPaths(drop), std::vector<std::string>{path});
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HDROP files = static_cast<HDROP>(GetClipboardData(CF_HDROP));
+    char name[MAX_PATH] = {};
+    EXPECT_EQ(DragQueryFileA(files, 0xFFFFFFFF, nullptr, 0), 1u);
+    DragQueryFileA(files, 0, name, MAX_PATH);
+    EXPECT_EQ(std::string(name), path);
+    // Text forms are gone: the clipboard was emptied first.
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    CloseClipboard();
+
+    ASSERT_TRUE(platform.SetClipboard({}));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_HDROP));
+}
+
+TEST_F(Win32Clean, ListsOwnMatchesFirstAndDeletesAllButTheReadOnlyFile) {
+    const CleanList list = Search();
+    std::vector<std::string> names;
+    for (const CleanList::File& file : list.files)
+        names.push_back(fs::path(file.path).lexically_relative(temp.path).string());
+    EXPECT_EQ(names, (std::vector<std::string>{"a.obj", "ro.obj", "sub\\b.obj"}));
+    EXPECT_EQ(list.total, 12u);
+    const commands::files::DeleteSummary summary = Delete(list);
+    EXPECT_EQ(summary.deleted, 2u);
+    EXPECT_EQ(summary.failed, 1u);  // a read-only file stays
+    EXPECT_FALSE(fs::exists(temp.path / "a.obj"));
+    EXPECT_TRUE(fs::exists(temp.path / "ro.obj"));
+    EXPECT_TRUE(fs::exists(temp.path / "sub\\keep.cpp"));
+    EXPECT_TRUE(fs::exists(temp.path / "x.obj\\in.txt"));
+}
+
+TEST_F(Win32Clean, WhatChangedAfterListingIsLeftAlone) {
+    const CleanList list = Search();
+    fs::remove(temp.path / "a.obj");                   // gone
+    fs::create_directory(temp.path / "a.obj");         // and something else there now
+    fs::rename(temp.path / "sub", temp.path / "was");  // a directory replaced by another
+    fs::create_directories(temp.path / "sub");
+    std::ofstream(temp.path / "sub\\b.obj") << "new";
+    const commands::files::DeleteSummary summary = Delete(list);
+    EXPECT_EQ(summary.deleted, 0u);
+    EXPECT_EQ(summary.changed, 2u);
+    EXPECT_TRUE(fs::exists(temp.path / "sub\\b.obj"));
+    EXPECT_TRUE(fs::exists(temp.path / "was\\b.obj"));
 }
 
 TEST(PopupMenuWin32Test, BuildsItemsStatesSubmenusAndTheDefault) {

@@ -140,20 +140,10 @@ DWORD WINAPI WatchWindow(void* parameter) {
 }
 
 std::string ShowMenu(Watch& watch) {
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = L"ZentrelPopupMenuShot";
-    HWND window =
-        RegisterClassW(&windowClass)
-            ? CreateWindowExW(0, windowClass.lpszClassName, L"Zentrel2", WS_OVERLAPPEDWINDOW, 20,
-                              20, 480, 360, nullptr, nullptr, windowClass.hInstance, nullptr)
-            : nullptr;
+    HWND window = CreateWindowExW(0, L"STATIC", L"Zentrel2", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20,
+                                  20, 480, 360, nullptr, nullptr, nullptr, nullptr);
     if (!window)
         return "no window to own the menu";
-    ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     SetForegroundWindow(window);
     SetFocus(window);
