@@ -72,11 +72,11 @@ int KindOf(std::string_view before, std::string_view after, bool qualified) {
     return kind::kVariable;
 }
 
-Json SymbolJson(const ScannedSymbol& symbol, std::string name, const LineIndex& lines) {
-    return {{"name", std::move(name)},
+Json SymbolJson(const ScannedSymbol& symbol) {
+    return {{"name", symbol.name},
             {"kind", symbol.kind},
-            {"range", ToJson(Range{lines.At(symbol.start), lines.At(symbol.end)})},
-            {"selectionRange", ToJson(Range{lines.At(symbol.nameStart), lines.At(symbol.nameEnd)})},
+            {"range", ToJson(symbol.range)},
+            {"selectionRange", ToJson(symbol.selectionRange)},
             {"children", Json::array()}};
 }
 
@@ -112,7 +112,11 @@ void GroupByClass(Json& symbols) {
 
 std::vector<ScannedSymbol> ScanSymbols(std::string_view text) {
     text = text.substr(0, text.find('\0'));
-    const std::string scanned = analysis::WithLfLines(std::string(text));
+    // Only a text with CRs needs the copy that makes lone ones LFs.
+    std::string withLf;
+    if (text.find('\r') != std::string_view::npos)
+        withLf = analysis::WithLfLines(std::string(text));
+    const std::string_view scanned = withLf.empty() ? text : std::string_view(withLf);
     std::vector<std::string> names;
     std::vector<std::uint32_t> lineNumbers;
     analysis::ScanFileMembers(scanned, true, names, lineNumbers);
@@ -125,8 +129,7 @@ std::vector<ScannedSymbol> ScanSymbols(std::string_view text) {
         const std::uint32_t line = lineNumbers[i] == 0 ? 0 : lineNumbers[i] - 1;
         symbol.start = lines.Offset({line, 0});
         const std::size_t lineEnd = lines.Offset({line, UINT32_MAX});
-        const std::string_view lineText =
-            std::string_view(scanned).substr(symbol.start, lineEnd - symbol.start);
+        const std::string_view lineText = scanned.substr(symbol.start, lineEnd - symbol.start);
         std::size_t length = 0;
         const std::size_t at = FindName(lineText, names[i], length);
         symbol.nameStart = symbol.start + at;
@@ -139,6 +142,9 @@ std::vector<ScannedSymbol> ScanSymbols(std::string_view text) {
             const std::size_t close = code.Closing(brace);
             symbol.end = close == analysis::CodeMap::kNone ? scanned.size() : close + 1;
         }
+        // The lines and characters are the same in the text with LFs.
+        symbol.range = {lines.At(symbol.start), lines.At(symbol.end)};
+        symbol.selectionRange = {lines.At(symbol.nameStart), lines.At(symbol.nameEnd)};
         symbol.name = std::move(names[i]);
         symbols.push_back(std::move(symbol));
     }
@@ -155,7 +161,6 @@ Json DocumentSymbols(Workspace& workspace, const Json& params) {
         return nullptr;
     const std::string_view text = open != nullptr ? std::string_view(open->text) : *read;
     const std::vector<ScannedSymbol> symbols = ScanSymbols(text);
-    const LineIndex lines(text);
 
     // Symbols nest by their ranges, so a stack of the open ones builds the tree in one pass.
     // Each symbol's children are complete when it closes.
@@ -176,7 +181,7 @@ Json DocumentSymbols(Workspace& workspace, const Json& params) {
     };
     for (const ScannedSymbol& symbol : symbols) {
         close(symbol.start);
-        stack.push_back({SymbolJson(symbol, symbol.name, lines), symbol.end});
+        stack.push_back({SymbolJson(symbol), symbol.end});
     }
     close(SIZE_MAX);
     GroupByClass(root);

@@ -19,6 +19,8 @@ struct ScannedSymbol {
     std::size_t end = 0;    // after the closing brace of its body
     std::size_t nameStart = 0;
     std::size_t nameEnd = 0;
+    Range range;           // start and end as positions
+    Range selectionRange;  // the name
 };
 
 // In file order; a text after a NUL is not looked at, as the editor does not show it.

@@ -1,5 +1,6 @@
 #include "lsp/server.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "lsp/framing.h"
@@ -15,6 +16,12 @@ const MethodRow* FindMethod(std::string_view name) {
             return &row;
     }
     return nullptr;
+}
+
+std::string Folder(const std::string& path) {
+    std::filesystem::path folder = std::filesystem::path(path).lexically_normal();
+    return folder.has_filename() || !folder.has_relative_path() ? folder.string()
+                                                                : folder.parent_path().string();
 }
 
 }  // namespace
@@ -138,14 +145,14 @@ Json Server::Initialize(const Json& params) {
         for (const Json& folder : *folders) {
             if (folder.is_object() && folder.value("uri", Json()).is_string()) {
                 if (std::optional<std::string> path = UriToPath(folder["uri"].get<std::string>()))
-                    workspace_.folders.push_back(*path);
+                    workspace_.folders.push_back(Folder(*path));
             }
         }
     }
     if (const auto root = params.find("rootUri");
         workspace_.folders.empty() && root != params.end() && root->is_string()) {
         if (std::optional<std::string> path = UriToPath(root->get<std::string>()))
-            workspace_.folders.push_back(*path);
+            workspace_.folders.push_back(Folder(*path));
     }
     if (const auto options = params.find("initializationOptions"); options != params.end()) {
         const Json settings = options->is_object() ? options->value("options", Json()) : Json();

@@ -1,6 +1,7 @@
 #include "lsp/utf16_position.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace lsp {
 
@@ -35,16 +36,28 @@ CharacterSize CharacterAt(std::string_view text, std::size_t at) {
 }
 
 LineIndex::LineIndex(std::string_view text) : text_(text) {
+    // memchr finds the breaks; lone CRs, rare, are merged in from a second search.
     starts_.push_back(0);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            starts_.push_back(i + 1);
-        } else if (text[i] == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            starts_.push_back(i + 1);
-        }
+    if (text.empty())
+        return;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const auto left = [end](const char* at) { return static_cast<std::size_t>(end - at); };
+    std::vector<std::size_t> loneCr;
+    for (const char* at = begin;
+         (at = static_cast<const char*>(std::memchr(at, '\r', left(at)))) != nullptr; ++at) {
+        if (at + 1 == end || at[1] != '\n')
+            loneCr.push_back(static_cast<std::size_t>(at - begin) + 1);
     }
+    auto cr = loneCr.begin();
+    for (const char* at = begin;
+         (at = static_cast<const char*>(std::memchr(at, '\n', left(at)))) != nullptr; ++at) {
+        const std::size_t next = static_cast<std::size_t>(at - begin) + 1;
+        for (; cr != loneCr.end() && *cr < next; ++cr)
+            starts_.push_back(*cr);
+        starts_.push_back(next);
+    }
+    starts_.insert(starts_.end(), cr, loneCr.end());
 }
 
 std::size_t LineIndex::LineEnd(std::size_t line) const {

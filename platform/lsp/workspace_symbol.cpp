@@ -1,20 +1,18 @@
 #include "lsp/workspace_symbol.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <thread>
 
 #include "commands/navigate/browse_entries.h"
 #include "editor/extension_list.h"
-#include "editor/split_path.h"
 #include "lsp/document_symbol.h"
+#include "lsp/source_files.h"
 
 namespace lsp {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // A client asking with an empty query gets a list it can show.
 constexpr std::size_t kMaxResults = 2000;
@@ -34,51 +32,33 @@ std::string_view Tail(std::string_view name) {
 }  // namespace
 
 std::vector<IndexedSymbol> IndexText(std::string_view text) {
-    const std::vector<ScannedSymbol> scanned = ScanSymbols(text);
-    const LineIndex lines(text);
+    std::vector<ScannedSymbol> scanned = ScanSymbols(text);
     std::vector<IndexedSymbol> symbols;
     symbols.reserve(scanned.size());
-    for (const ScannedSymbol& symbol : scanned) {
-        symbols.push_back({symbol.name,
-                           commands::navigate::LowerCase(symbol.name),
-                           symbol.kind,
-                           {lines.At(symbol.start), lines.At(symbol.end)},
-                           {lines.At(symbol.nameStart), lines.At(symbol.nameEnd)}});
+    for (ScannedSymbol& symbol : scanned) {
+        std::string lowered = commands::navigate::LowerCase(symbol.name);
+        symbols.push_back({std::move(symbol.name), std::move(lowered), symbol.kind, symbol.range,
+                           symbol.selectionRange});
     }
     return symbols;
 }
 
 void SymbolIndex::Refresh(const std::vector<std::string>& folders,
                           const std::vector<std::string>& extensions, unsigned threads) {
-    std::set<std::string> present;
+    const unsigned refresh = ++refreshes_;
     std::vector<std::pair<std::string, File>> stale;
-    for (const std::string& folder : folders) {
-        std::error_code error;
-        fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied,
-                                              error);
-        for (; !error && walk != fs::recursive_directory_iterator(); walk.increment(error)) {
-            const fs::directory_entry& entry = *walk;
-            const std::string name = entry.path().filename().string();
-            std::error_code ignored;
-            if (entry.is_directory(ignored)) {
-                if (name.starts_with('.'))
-                    walk.disable_recursion_pending();
-                continue;
-            }
-            if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored))
-                continue;
-            const std::string path = entry.path().lexically_normal().string();
-            if (!editor::MatchesExtensionList(editor::SplitPath(path).extension, extensions) ||
-                !present.insert(path).second)
-                continue;
-            File file{entry.last_write_time(ignored), entry.file_size(ignored), {}};
-            const auto known = files_.find(path);
-            if (known == files_.end() || known->second.time != file.time ||
-                known->second.size != file.size)
-                stale.emplace_back(path, std::move(file));
+    for (SourceFile& found : ListSourceFiles(folders, extensions)) {
+        const auto known = files_.find(found.path);
+        if (known != files_.end() && known->second.modified == found.modified &&
+            known->second.size == found.size) {
+            known->second.seen = refresh;
+        } else {
+            stale.emplace_back(std::move(found.path),
+                               File{found.modified, found.size, {}, refresh});
         }
     }
-    std::erase_if(files_, [&](const auto& file) { return !present.contains(file.first); });
+    const std::size_t gone =
+        std::erase_if(files_, [&](const auto& file) { return file.second.seen != refresh; });
 
     // Each thread takes every n-th file and fills only its own slots.
     const auto scan = [&](unsigned first, unsigned step) {
@@ -99,13 +79,30 @@ void SymbolIndex::Refresh(const std::vector<std::string>& folders,
         helper.join();
     for (auto& [path, file] : stale)
         files_[path] = std::move(file);
+    if (gone > 0 || !stale.empty()) {
+        order_.clear();
+        for (const auto& file : files_)
+            order_.push_back(&file);
+        std::sort(order_.begin(), order_.end(),
+                  [](const auto* a, const auto* b) { return a->first < b->first; });
+    }
+}
+
+void SymbolIndex::RefreshIfOld(const std::vector<std::string>& folders,
+                               const std::vector<std::string>& extensions, unsigned threads) {
+    constexpr std::chrono::seconds kFresh{1};
+    if (refreshed_ && std::chrono::steady_clock::now() - *refreshed_ < kFresh)
+        return;
+    Refresh(folders, extensions, threads);
+    refreshed_ = std::chrono::steady_clock::now();
 }
 
 std::vector<SymbolIndex::Match> SymbolIndex::Find(std::string_view query, bool withClasses,
                                                   std::size_t limit) const {
     const std::string wanted = commands::navigate::LowerCase(query);
     std::vector<Match> matches;
-    for (const auto& [path, file] : files_) {
+    for (const auto* entry : order_) {
+        const auto& [path, file] = *entry;
         for (const IndexedSymbol& symbol : file.symbols) {
             const std::string_view name =
                 withClasses ? std::string_view(symbol.lowered) : Tail(symbol.lowered);
@@ -127,7 +124,7 @@ Json WorkspaceSymbols(Workspace& workspace, const Json& params) {
     std::vector<std::string> extensions = settings.sourceExtensions;
     extensions.insert(extensions.end(), settings.headerExtensions.begin(),
                       settings.headerExtensions.end());
-    workspace.symbols->Refresh(workspace.folders, extensions, 2);
+    workspace.symbols->RefreshIfOld(workspace.folders, extensions, 2);
     Json result = Json::array();
     const bool withClasses = settings.browseShowsClasses != 0;
     for (const SymbolIndex::Match& match :
