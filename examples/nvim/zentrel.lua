@@ -4,6 +4,9 @@
 -- The server reads the same settings profile as zentrel does ($ZENTREL_PROFILE, else
 -- ~/.config/Tarn/Zentrel2.reg); put --profile FILE after 'lsp' to choose another.
 local cmd = { 'zentrel', 'lsp' }
+-- Single settings for the session, by the names `zentrel options --set` takes, e.g.
+-- { options = { Directories = '../include, ../src' } }.
+local init_options = nil
 
 local clients = {} -- one server per project folder
 
@@ -56,6 +59,7 @@ local function attach(buf)
     clients[root] = vim.lsp.start_client({
       name = 'zentrel',
       cmd = cmd,
+      init_options = init_options,
       root_dir = root,
       workspace_folders = { { uri = vim.uri_from_fname(root), name = root } },
     })
@@ -64,7 +68,8 @@ local function attach(buf)
     return
   end
   vim.lsp.buf_attach_client(buf, clients[root])
-  vim.bo[buf].omnifunc = 'v:lua.vim.lsp.omnifunc' -- the code templates on ctrl-x ctrl-o
+  -- The code templates come as snippets: a completion plugin with a snippet engine offers
+  -- them (Neovim's own omni completion would put their line breaks in as NUL characters).
 
   local function map(mode, keys, action)
     vim.keymap.set(mode, keys, action, { buffer = buf })

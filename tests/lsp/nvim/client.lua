@@ -103,6 +103,23 @@ function M.request(method, params, buf)
   return answer.result
 end
 
+-- "NAME PATH:LINE" of each workspace symbol matching query, sorted.
+function M.workspace_symbols(query)
+  local found = {}
+  for _, symbol in ipairs(M.request('workspace/symbol', { query = query }) or {}) do
+    local path = vim.uri_to_fname(symbol.location.uri):sub(#M.dir + 2)
+    table.insert(found, symbol.name .. ' ' .. path .. ':' .. (symbol.location.range.start.line + 1))
+  end
+  table.sort(found)
+  return found
+end
+
+-- Ends a scenario as skipped (the runner's code 77), for a fault known elsewhere.
+function M.skip(reason)
+  io.stderr:write('SKIPPED: ' .. reason .. '\n')
+  vim.cmd('cquit 77')
+end
+
 -- Waits for something the client does on its own time (a jump, an edit).
 function M.wait_for(cond, message, ...)
   M.check(vim.wait(M.timeout, cond, 10), message, ...)

@@ -21,12 +21,12 @@ export PATH="$(dirname "$ZENTREL_EXE"):$PATH"
 unset ZENTREL_PROFILE
 
 # The setup_ scenarios start from the README's Neovim configuration, the others from nothing.
+# A scenario quits by itself; returning to the "cquit 3" means the script failed to load.
 init=NONE
 case "$scenario" in setup_*) init="$ZENTREL_SOURCE_DIR/examples/nvim/zentrel.lua" ;; esac
 timeout 120 nvim --headless --clean -n -i NONE -u "$init" \
     -c "luafile $here/$scenario.lua" -c "cquit 3" >"$scratch/out" 2>&1 </dev/null
 status=$?
-# 3: the script returned without quitting, which only a script that failed to load does.
 if [ $status -ne 0 ]; then
     [ $status -eq 124 ] && echo "scenario $scenario timed out"
     cat "$scratch/out"
@@ -34,6 +34,7 @@ if [ $status -ne 0 ]; then
         echo "--- client log"
         tail -n 60 "$scratch/cache/nvim/lsp.log"
     fi
+    [ $status -eq 77 ] && exit 77
     exit 1
 fi
 echo "scenario $scenario passed"
