@@ -1,6 +1,8 @@
 #include "workbench/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -48,11 +50,21 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& rea
         reason = LastError();
         return false;
     }
-    std::string content;
-    char chunk[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        content.append(chunk, got);
+    // Read in place at the size the file has now, and on while it grows: no chunk is copied
+    // again and the text is never moved to a larger buffer on the way.
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    std::string content(error ? 0 : static_cast<std::size_t>(size) + 1, '\0');
+    std::size_t length = 0;
+    for (;;) {
+        if (length == content.size())
+            content.resize(std::max<std::size_t>(content.size() * 2, 1 << 16));
+        const std::size_t got =
+            std::fread(content.data() + length, 1, content.size() - length, file);
+        length += got;
+        if (got == 0)
+            break;
+    }
+    content.resize(length);
     bool failed = std::ferror(file) != 0;
     if (failed)
         reason = LastError();

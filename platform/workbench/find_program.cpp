@@ -1,5 +1,7 @@
 #include "workbench/find_program.h"
 
+#include "workbench/find_skip.h"
+
 namespace workbench {
 namespace {
 
@@ -13,6 +15,9 @@ class Compiler {
     FindProgram Run(const PatternNode& root) {
         Emit(root);
         Add(Op::kMatch);
+        program_.first = FirstBytes(program_);
+        program_.begins = program_.first;
+        program_.longest = LongestMatch(program_);
         return std::move(program_);
     }
 
@@ -87,7 +92,10 @@ class Compiler {
 }  // namespace
 
 FindProgram CompileFindPattern(const PatternNode& root, bool mirrored) {
-    return Compiler(mirrored).Run(root);
+    FindProgram program = Compiler(mirrored).Run(root);
+    if (mirrored)
+        program.begins = Compiler(false).Run(root).first;
+    return program;
 }
 
 }  // namespace workbench

@@ -26,6 +26,14 @@ struct FindInstruction {
 struct FindProgram {
     std::vector<FindInstruction> code;  // starts at 0
     std::vector<ByteSet> sets;
+    // The bytes this program may read first (find_skip.h): all of them means no skipping.
+    ByteSet first;
+    // The bytes a match may begin with in the text's order (for a mirrored program: what the
+    // forward one reads first), and the most bytes a match can span; kUnbounded when a repeat
+    // makes it open-ended. Together they let a backward search skip to a match's possible start.
+    static constexpr std::size_t kUnbounded = static_cast<std::size_t>(-1);
+    ByteSet begins;
+    std::size_t longest = kUnbounded;
 };
 
 // Mirrored, the program reads the pattern from its end: run backwards over the text, it finds

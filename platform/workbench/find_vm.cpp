@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "workbench/find_skip.h"
 #include "workbench/line_ends.h"
 
 namespace workbench {
@@ -67,6 +68,8 @@ class Machine {
         : program_(program),
           text_(text),
           direction_(direction),
+          skip_(program.first),
+          begins_(program.begins),
           current_(program.code.size()),
           next_(program.code.size()) {}
 
@@ -75,7 +78,14 @@ class Machine {
         std::size_t p = from;
         current_.Clear();
         for (;;) {
-            if (!found && !SplitsLineBreak(text_, p))
+            if (!found && current_.Threads().empty()) {
+                // Nothing is under way: no match begins before the next byte one may begin with.
+                p = direction_.backward ? SkipBackward(p) : skip_.Forward(text_, p);
+                if (p == FirstByteSkip::npos)
+                    return found;
+            }
+            // A thread that cannot read its first byte here would die at once.
+            if (!found && !SplitsLineBreak(text_, p) && MayBegin(p))
                 Add(current_, 0, p);
             if (current_.Threads().empty() && (found || direction_.AtEnd(text_, p)))
                 return found;
@@ -115,6 +125,31 @@ class Machine {
     }
 
   private:
+    // The nearest position at or before `p` where a match may end: the byte before it is one
+    // the mirrored program reads first, and, when matches are of bounded length, a byte a
+    // match begins with lies close enough in front. npos when there is none.
+    std::size_t SkipBackward(std::size_t p) {
+        for (;;) {
+            const std::size_t last = skip_.Backward(text_, p);
+            if (last == FirstByteSkip::npos)
+                return last;
+            p = last + 1;
+            if (program_.longest == FindProgram::kUnbounded)
+                return p;
+            const std::size_t begin = begins_.Backward(text_, p);
+            if (begin == FirstByteSkip::npos)
+                return begin;
+            if (p - begin <= program_.longest)
+                return p;
+            p = begin + program_.longest;
+        }
+    }
+
+    bool MayBegin(std::size_t p) const {
+        const int byte = direction_.Byte(text_, p, 0);
+        return byte >= 0 && program_.first[static_cast<std::size_t>(byte)];
+    }
+
     // Follows jumps and splits depth-first, the preferred branch first, so the list keeps the
     // order of preference; an explicit stack, as the program may be long.
     void Add(ThreadList& list, std::uint32_t pc, std::size_t start) {
@@ -139,6 +174,8 @@ class Machine {
     const FindProgram& program_;
     std::string_view text_;
     Direction direction_;
+    FirstByteSkip skip_;
+    FirstByteSkip begins_;
     ThreadList current_;
     ThreadList next_;
     std::vector<std::uint32_t> stack_;

@@ -11,14 +11,20 @@ TextBuffer::TextBuffer(std::string bytes) : bytes_(std::move(bytes)) {
 void TextBuffer::Index() {
     starts_.assign(1, 0);
     ends_.clear();
-    for (std::size_t i = 0; i < bytes_.size(); ++i) {
-        char c = bytes_[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        ends_.push_back(i);
-        if (c == '\r' && i + 1 < bytes_.size() && bytes_[i + 1] == '\n')
-            ++i;
-        starts_.push_back(i + 1);
+    // The next CR and the next LF, each looked for with memchr and kept until passed: a file
+    // with one kind of break never looks for the other kind more than once.
+    const std::string_view text(bytes_);
+    std::size_t cr = text.find('\r');
+    std::size_t lf = text.find('\n');
+    while (cr != text.npos || lf != text.npos) {
+        const std::size_t at = std::min(cr, lf);
+        const std::size_t next = at == cr && lf == at + 1 ? at + 2 : at + 1;
+        ends_.push_back(at);
+        starts_.push_back(next);
+        if (cr < next)
+            cr = text.find('\r', next);
+        if (lf < next)
+            lf = text.find('\n', next);
     }
     ends_.push_back(bytes_.size());
 }

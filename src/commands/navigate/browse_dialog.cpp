@@ -40,7 +40,7 @@ const std::string* BrowseDialog::SelectedData() const {
 
 void BrowseDialog::Refill() {
     const BrowseEntries& entries = Entries();
-    listed_ = FilterEntries(entries, filter_);
+    listed_ = rows_.Apply(entries, levels_.Loads(), filter_);
     switch (levels_.level) {
         case kProjectsLevel:
             selected_ = CurrentRow(entries, listed_, levels_.currentProject);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands/command_context.h"
+#include "commands/navigate/browse_filter.h"
 #include "commands/navigate/browse_levels.h"
 #include "commands/navigate/browse_selection.h"
 #include "settings/registry.h"
@@ -91,6 +92,7 @@ class BrowseDialog {
     settings::CRegistry* registry_;
     BrowseLevels levels_;
     std::string filter_;
+    BrowseFilter rows_;
     std::vector<std::size_t> listed_;
     BrowseRow selected_;
     BrowseFocus focus_ = BrowseFocus::List;

@@ -37,6 +37,7 @@ BrowseLoad BrowseLevels::Load() {
         return BrowseLoad::Nothing;
     if (LoadLevel(asked)) {
         display_ = lists_[asked];
+        ++loads_;
         return BrowseLoad::Loaded;
     }
     level = FallbackOf(asked);

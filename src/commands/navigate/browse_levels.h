@@ -34,6 +34,8 @@ class BrowseLevels {
     long currentLine = 0;        // 0-based caret line after a scan, else an entry's line
 
     const BrowseEntries& Display() const { return display_; }
+    // Changes whenever another list goes on display.
+    std::size_t Loads() const { return loads_; }
     // The solution's file name, once the projects were loaded.
     const std::string& SolutionName() const { return solutionName_; }
 
@@ -54,6 +56,7 @@ class BrowseLevels {
     bool membersLoaded_ = false;
     std::string membersFile_;
     BrowseEntries display_;
+    std::size_t loads_ = 0;
 };
 
 // The name and extension of a path, as the file level shows it.
