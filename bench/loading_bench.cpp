@@ -4,7 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "host/command_setup.h"
@@ -97,6 +100,24 @@ void LoadTemplatesAndSetUp(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
+
+// A template file as a user keeps it, read from disk and parsed: bench/compare writes one of
+// 5,000 templates and names it in ZENTREL_BENCH_TEMPLATE_FILE.
+void LoadTemplateFile(benchmark::State& state) {
+    const char* path = std::getenv("ZENTREL_BENCH_TEMPLATE_FILE");
+    if (path == nullptr) {
+        state.SkipWithError("ZENTREL_BENCH_TEMPLATE_FILE is not set (bench/compare sets it)");
+        return;
+    }
+    std::size_t count = 0;
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        const std::string text(std::istreambuf_iterator<char>(in), {});
+        count = templates::ParseTemplateText(text).Size();
+    }
+    state.counters["top_level"] = static_cast<double>(count);
+}
+BENCHMARK(LoadTemplateFile)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(LoadProfile)->Arg(10000)->Arg(80000)->Complexity(benchmark::oN);
 BENCHMARK(LoadIdeState)->Arg(10000)->Arg(80000)->Complexity(benchmark::oN);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "analysis/class_scope.h"
@@ -41,7 +43,7 @@ void BM_CollectMembers(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
     state.counters["members"] = static_cast<double>(count);
 }
-BENCHMARK(BM_CollectMembers)->ArgName("MB")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CollectMembers)->ArgName("MB")->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 
 // The scope of the last member: the walk back passes every line of the class.
 void BM_FindClassScope(benchmark::State& state) {
@@ -55,5 +57,36 @@ void BM_FindClassScope(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_FindClassScope)->ArgName("MB")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+
+// A real header, and the same header twice over: the scope of every 100th line, as the
+// member commands ask it line by line, should cost twice as much for twice the text.
+void BM_FindClassScopeEvery100(benchmark::State& state) {
+    std::ifstream in(ZENTREL_CORPUS_DIR "/mingw-mshtmlc.h", std::ios::binary);
+    const std::string header(std::istreambuf_iterator<char>(in), {});
+    if (header.empty()) {
+        state.SkipWithError("corpus file mingw-mshtmlc.h missing");
+        return;
+    }
+    std::string text;
+    for (long copy = 0; copy < state.range(0); ++copy)
+        text += header;
+    const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    int found = 0;
+    for (auto _ : state) {
+        found = 0;
+        for (int line = 0; line < lines; line += 100) {
+            std::string className;
+            std::string access;
+            found += analysis::FindClassScope(text, line, className, access) ? 1 : 0;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+    state.counters["in_class"] = found;
+}
+BENCHMARK(BM_FindClassScopeEvery100)
+    ->ArgName("copies")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -83,6 +83,25 @@ BENCHMARK_CAPTURE(BM_ScanCorpus, sqlite3_c, "sqlite3.c")->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(BM_ScanCorpus, vulkan_structs_hpp, "vulkan_structs.hpp")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ScanCorpus, mingw_mshtmlc_h, "mingw-mshtmlc.h")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ScanCorpus, ts_c_parser_c, "ts-c-parser.c")->Unit(benchmark::kMillisecond);
+
+// The baseline on its own, for medians taken the same way as the scanner's.
+void BM_MemchrCorpus(benchmark::State& state, const char* name) {
+    const std::string text = Corpus(name);
+    if (text.empty()) {
+        state.SkipWithError("corpus file missing");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountLines(text));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK_CAPTURE(BM_MemchrCorpus, sqlite3_c, "sqlite3.c")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MemchrCorpus, vulkan_structs_hpp, "vulkan_structs.hpp")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MemchrCorpus, mingw_mshtmlc_h, "mingw-mshtmlc.h")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MemchrCorpus, ts_c_parser_c, "ts-c-parser.c")->Unit(benchmark::kMillisecond);
 
 // Lines repeated to `megabytes`: each shape makes every brace read back over everything
 // before it, or match to the end of the text, unless the scanner bounds both.

@@ -2,6 +2,7 @@
 // the size of the text.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -88,3 +89,34 @@ BENCHMARK(BM_FindAnyForwardSqlite)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// One bracket pair around the whole text: the match walks every byte, comments included.
+void BM_MatchBracket(benchmark::State& state) {
+    const std::string text =
+        "{" + GeneratedSource(static_cast<std::size_t>(state.range(0)) << 20) + "\n}";
+    analysis::TextCursor cursor(text);
+    for (auto _ : state) {
+        cursor.GotoStart();
+        if (!cursor.MatchBracket())
+            state.SkipWithError("no partner found");
+        benchmark::DoNotOptimize(cursor.Position());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_MatchBracket)->ArgName("MB")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
+
+// From the start to the last line: every line break in between is counted.
+void BM_GotoLineColumn(benchmark::State& state) {
+    const std::string text = GeneratedSource(static_cast<std::size_t>(state.range(0)) << 20);
+    const int last = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    analysis::TextCursor cursor(text);
+    for (auto _ : state) {
+        cursor.GotoStart();
+        benchmark::DoNotOptimize(cursor.GotoLineColumn(last, 0));
+        benchmark::DoNotOptimize(cursor.Line());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_GotoLineColumn)->ArgName("MB")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
