@@ -3,6 +3,9 @@
 #include "settings_command.h"
 
 #include <unistd.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <filesystem>
 #include <iostream>
@@ -36,9 +39,21 @@ int Usage(std::ostream& errors, const std::string& reason) {
     return kExitUsage;
 }
 
+// Every file of a run is read twice: checked on a scratch IDE, then opened for real. With
+// large blocks kept on the heap rather than mapped afresh and unmapped, the second copy lands
+// in pages the first one already touched: that halves the page faults of a large file, which
+// are most of what opening it costs.
+void KeepLargeBlocksOnTheHeap() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+#endif
+}
+
 }  // namespace
 
 int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors) {
+    KeepLargeBlocksOnTheHeap();
     // Every step is checked before any runs, so a typo never half-edits a file.
     std::vector<Step> steps;
     for (const std::string& text : options.steps) {
