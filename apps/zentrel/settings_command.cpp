@@ -28,6 +28,7 @@ int RunOptionsCommand(const SettingsCommands& commands, std::ostream& out, std::
     settings::Settings settings;
     settings::LoadSettings(registry, settings);
     if (!commands.assignments.empty()) {
+        const settings::Settings loaded = settings;
         settings::COptionsSheet sheet(settings, nullptr);
         for (const std::string& assignment : commands.assignments) {
             if (const std::optional<std::string> problem = posix::SetOption(sheet, assignment)) {
@@ -41,7 +42,7 @@ int RunOptionsCommand(const SettingsCommands& commands, std::ostream& out, std::
             return kExitWriteFailed;
         }
         sheet.Ok();
-        settings::SaveSettings(registry, settings);
+        settings::SaveSettings(registry, settings, &loaded);
         if (profile->WriteFailed())
             return kExitWriteFailed;
     }

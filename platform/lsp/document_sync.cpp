@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "lsp/workspace_symbol.h"
+
 namespace lsp {
 
 namespace {
@@ -55,6 +57,9 @@ void DidClose(Workspace& workspace, const Json& params) {
         workspace.documents.Close(*path);
 }
 
-void DidSave(Workspace&, const Json&) {}
+void DidSave(Workspace& workspace, const Json&) {
+    if (workspace.symbols)
+        workspace.symbols->MarkStale();
+}
 
 }  // namespace lsp

@@ -17,6 +17,7 @@ constexpr MethodRow kMethods[] = {
     {"textDocument/didChange", nullptr, DidChange},
     {"textDocument/didClose", nullptr, DidClose},
     {"textDocument/didSave", nullptr, DidSave},
+    {"workspace/didChangeWatchedFiles", nullptr, DidSave},
     {"textDocument/switchSourceHeader", SwitchSourceHeader, nullptr},
     {"textDocument/definition", Definition, nullptr},
     {"textDocument/declaration", Definition, nullptr},

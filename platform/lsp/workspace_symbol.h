@@ -35,6 +35,8 @@ class SymbolIndex {
     // key typed into the query, and looking at every file's status costs more than the answer.
     void RefreshIfOld(const std::vector<std::string>& folders,
                       const std::vector<std::string>& extensions, unsigned threads);
+    // A file was saved or changed on disk: the next request looks at the tree, however soon.
+    void MarkStale() { refreshed_.reset(); }
 
     struct Match {
         const std::string* path;

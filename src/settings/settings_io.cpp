@@ -34,20 +34,32 @@ void LoadSettings(CRegistry& registry, Settings& settings) {
     }
 }
 
-void SaveSettings(CRegistry& registry, const Settings& settings) {
-    registry.WriteInt(kSectionOptions, kValueAddBookmarks, settings.addBookmarks);
-    registry.WriteInt(kSectionOptions, kValuePastePrefixes, settings.pastePrefixes);
-    registry.WriteInt(kSectionOptions, kValuePasteComment, settings.pasteComment);
-    registry.WriteInt(kSectionOptions, kValuePasteSpace, settings.pasteSpace);
-    registry.WriteInt(kSectionOptions, kValueCommentizeStyle, settings.commentizeStyle);
-    registry.WriteInt(kSectionOptions, kValueBrowseShowsClasses, settings.browseShowsClasses);
-    registry.WriteInt(kSectionOptions, kValuePasteDefaultParameters,
-                      settings.pasteDefaultParameters);
-    registry.WriteStringList(kSectionOptions, kValueSourceExtensions, settings.sourceExtensions);
-    registry.WriteStringList(kSectionOptions, kValueHeaderExtensions, settings.headerExtensions);
-    registry.WriteStringList(kSectionOptions, kValueFriendFileDirectories,
-                             settings.friendFileDirectories);
-    registry.WriteString(kSectionOptions, kValueTemplateAuthor, settings.templateAuthor);
+void SaveSettings(CRegistry& registry, const Settings& settings, const Settings* loaded) {
+    // Each value is its own write, so leaving out the unchanged ones keeps what another
+    // process wrote to them meanwhile.
+    const auto changed = [&](auto Settings::*field) {
+        return !loaded || loaded->*field != settings.*field;
+    };
+    const auto saveInt = [&](const char* name, int Settings::*field) {
+        if (changed(field))
+            registry.WriteInt(kSectionOptions, name, settings.*field);
+    };
+    const auto saveList = [&](const char* name, StringList Settings::*field) {
+        if (changed(field))
+            registry.WriteStringList(kSectionOptions, name, settings.*field);
+    };
+    saveInt(kValueAddBookmarks, &Settings::addBookmarks);
+    saveInt(kValuePastePrefixes, &Settings::pastePrefixes);
+    saveInt(kValuePasteComment, &Settings::pasteComment);
+    saveInt(kValuePasteSpace, &Settings::pasteSpace);
+    saveInt(kValueCommentizeStyle, &Settings::commentizeStyle);
+    saveInt(kValueBrowseShowsClasses, &Settings::browseShowsClasses);
+    saveInt(kValuePasteDefaultParameters, &Settings::pasteDefaultParameters);
+    saveList(kValueSourceExtensions, &Settings::sourceExtensions);
+    saveList(kValueHeaderExtensions, &Settings::headerExtensions);
+    saveList(kValueFriendFileDirectories, &Settings::friendFileDirectories);
+    if (changed(&Settings::templateAuthor))
+        registry.WriteString(kSectionOptions, kValueTemplateAuthor, settings.templateAuthor);
 }
 
 }  // namespace settings

@@ -21,7 +21,8 @@ inline constexpr char kValueBrowseShowsClasses[] = "Browse Shows Classes";
 // Missing values take their defaults; present ones are used as stored, without range
 // checks, and a list stored empty stays empty.
 void LoadSettings(CRegistry& registry, Settings& settings);
-// Write failures are ignored: the record stays the truth for this session.
-void SaveSettings(CRegistry& registry, const Settings& settings);
+// Write failures are ignored: the record stays the truth for this session. Given `loaded`,
+// what the record held when read, only the values that differ from it are written.
+void SaveSettings(CRegistry& registry, const Settings& settings, const Settings* loaded = nullptr);
 
 }  // namespace settings

@@ -27,8 +27,8 @@ const std::string kProfile =
 class ZentrelProfileFaults : public apps_testing::ZentrelTest {
   protected:
     // `zentrel options --set Author=AUTHOR` on p.reg, with nothing but the profile to touch.
-    pid_t StartSetting(const char* author) {
-        const std::string set = std::string("Author=") + author;
+    pid_t StartSetting(const char* author) { return StartOptions(std::string("Author=") + author); }
+    pid_t StartOptions(const std::string& set) {
         const pid_t child = ::fork();
         if (child == 0) {
             const int null = ::open("/dev/null", O_RDWR);
@@ -108,6 +108,23 @@ TEST_F(ZentrelProfileFaults, AFullDiskFailsTheWriteAndKeepsTheOldFile) {
     EXPECT_NE(dir.Read("before.reg").find("\"Code Templates Author\"=\"A\""), std::string::npos);
     EXPECT_EQ(dir.Read("after.reg"), dir.Read("before.reg"));
     EXPECT_EQ(dir.Read("entries.txt"), ".p.reg.lock\nfill\np.reg\n") << "no temporary is left";
+}
+
+// Each run changes one option; running at once, neither may put back the other's old value.
+TEST_F(ZentrelProfileFaults, RunsChangingDifferentOptionsAtOnceKeepBoth) {
+    dir.Write("p.reg", kProfile);
+    for (int round = 0; round < 20; ++round) {
+        const std::string n = std::to_string(round);
+        const pid_t first = StartOptions("Author=a" + n);
+        const pid_t second = StartOptions("Source Files=cpp,s" + n);
+        ASSERT_EQ(Wait(first), 0);
+        ASSERT_EQ(Wait(second), 0);
+        const std::string now = dir.Read("p.reg");
+        EXPECT_NE(now.find("\"Code Templates Author\"=\"a" + n + "\""), std::string::npos)
+            << "round " << round;
+        EXPECT_NE(now.find("\"Extensions Source\"=\"cpp\\x01s" + n + "\\x01\""), std::string::npos)
+            << "round " << round;
+    }
 }
 
 }  // namespace
