@@ -144,7 +144,7 @@ TEST_F(ZentrelWrites, InputTooLargeForMemoryIsAMessageNotAnAbort) {
     GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
 #endif
     struct Case {
-        const char* big;  // a 300 MB file
+        const char* big;  // a 450 MB file, more than the address space allowed
         const char* args;
     } cases[] = {
         {"big.cpp", "--profile p.reg @big.cpp"},
@@ -155,7 +155,7 @@ TEST_F(ZentrelWrites, InputTooLargeForMemoryIsAMessageNotAnAbort) {
     dir.Write("a.txt", "x\n");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.big);
-        fs::resize_file(dir.Write(c.big, ""), 300 << 20);
+        fs::resize_file(dir.Write(c.big, ""), 450 << 20);
         const Result result = Shell(std::string("ulimit -v 400000; exec \"$Z\" run ") + c.args);
         fs::remove(dir.Path() / c.big);
         EXPECT_EQ(result.status, 1);
