@@ -95,27 +95,6 @@ TEST_F(ConnectObjectTest, AnswersExactlyItsFourInterfacesWithOneIdentity) {
     }
 }
 
-TEST_F(ConnectObjectTest, DispatchIsServedByTheAddInInterface) {
-    ComPtr<IDispatch> dispatch = target_.As<IDispatch>(IID_IDispatch);
-    ASSERT_TRUE(dispatch);
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR name = const_cast<LPOLESTR>(L"OnStartupComplete");
-    EXPECT_HRESULT_SUCCEEDED(dispatch->GetIDsOfNames(IID_NULL, &name, 1, 0, &id));
-    EXPECT_EQ(id, 4);
-    name = const_cast<LPOLESTR>(L"NoSuchMember");
-    EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), DISP_E_UNKNOWNNAME);
-
-    // A late-bound call reaches the vtable through the type information.
-    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-    VARIANT argument{};
-    argument.vt = VT_ARRAY | VT_VARIANT | VT_BYREF;
-    argument.pparray = &custom;
-    DISPPARAMS parameters = {&argument, nullptr, 1, 0};
-    EXPECT_HRESULT_SUCCEEDED(
-        dispatch->Invoke(4, IID_NULL, 0, DISPATCH_METHOD, &parameters, nullptr, nullptr, nullptr));
-    SafeArrayDestroy(custom);
-}
-
 TEST_F(ConnectObjectTest, LifecycleCallsSucceedWithoutAnIde) {
     ComPtr<IDTExtensibility2> addIn = target_.As<IDTExtensibility2>(IID_IDTExtensibility2);
     ASSERT_TRUE(addIn);

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <vector>
 
 #include "commands/files/clean_search.h"
 #include "commands/files/clipboard_blocks.h"
@@ -13,19 +16,22 @@
 #include "win32/win_api.h"
 
 #include <shellapi.h>
+#include <winioctl.h>
 
 namespace win32 {
 namespace {
 
+namespace fs = std::filesystem;
+
 // A fresh directory under the user's temporary folder, removed with everything in it.
 struct TempDir {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("zentrel-adapter-" + std::to_string(GetCurrentProcessId()));
+    const fs::path path =
+        fs::temp_directory_path() / ("zentrel-adapter-" + std::to_string(GetCurrentProcessId()));
     TempDir() {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directory(path);
+        fs::remove_all(path);
+        fs::create_directory(path);
     }
-    ~TempDir() { std::filesystem::remove_all(path); }
+    ~TempDir() { fs::remove_all(path); }
     std::string operator/(const std::string& name) const { return path.string() + "\\" + name; }
 };
 
@@ -33,15 +39,23 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+using commands::files::CleanList;
+
 class Win32PlatformTest : public ::testing::Test {
   protected:
+    CleanList Search(const fs::path& dir) {
+        commands::files::ProgressDlg progress(platform);
+        return commands::files::SearchForFiles(platform, progress, dir.string(), true, "*.obj",
+                                               editor::PathStyle::Windows);
+    }
+    commands::files::DeleteSummary Delete(const CleanList& list) {
+        commands::files::ProgressDlg progress(platform);
+        return DeleteFiles(platform, progress, list);
+    }
+
     TempDir temp;
     Win32Platform platform;
 };
-
-namespace fs = std::filesystem;
-using commands::files::CleanList;
-using commands::files::ProgressDlg;
 
 // The clean-up over a directory tree, a read-only match among them.
 class Win32Clean : public Win32PlatformTest {
@@ -55,15 +69,6 @@ class Win32Clean : public Win32PlatformTest {
         SetFileAttributesA((temp / "ro.obj").c_str(), FILE_ATTRIBUTE_READONLY);
     }
     ~Win32Clean() override { SetFileAttributesA((temp / "ro.obj").c_str(), FILE_ATTRIBUTE_NORMAL); }
-    CleanList Search() {
-        ProgressDlg progress(platform);
-        return commands::files::SearchForFiles(platform, progress, temp.path.string(), true,
-                                               "*.obj", editor::PathStyle::Windows);
-    }
-    commands::files::DeleteSummary Delete(const CleanList& list) {
-        ProgressDlg progress(platform);
-        return DeleteFiles(platform, progress, list);
-    }
 };
 
 TEST_F(Win32PlatformTest, FindsTheObjectAtExactlyThePath) {
@@ -188,7 +193,7 @@ TEST(Win32Clipboard, PathAsEveryTextFormAndTheFileAsADropList) {
 }
 
 TEST_F(Win32Clean, ListsOwnMatchesFirstAndDeletesAllButTheReadOnlyFile) {
-    const CleanList list = Search();
+    const CleanList list = Search(temp.path);
     std::vector<std::string> names;
     for (const CleanList::File& file : list.files)
         names.push_back(fs::path(file.path).lexically_relative(temp.path).string());
@@ -204,7 +209,7 @@ TEST_F(Win32Clean, ListsOwnMatchesFirstAndDeletesAllButTheReadOnlyFile) {
 }
 
 TEST_F(Win32Clean, WhatChangedAfterListingIsLeftAlone) {
-    const CleanList list = Search();
+    const CleanList list = Search(temp.path);
     fs::remove(temp.path / "a.obj");                   // gone
     fs::create_directory(temp.path / "a.obj");         // and something else there now
     fs::rename(temp.path / "sub", temp.path / "was");  // a directory replaced by another
@@ -215,6 +220,80 @@ TEST_F(Win32Clean, WhatChangedAfterListingIsLeftAlone) {
     EXPECT_EQ(summary.changed, 2u);
     EXPECT_TRUE(fs::exists(temp.path / "sub\\b.obj"));
     EXPECT_TRUE(fs::exists(temp.path / "was\\b.obj"));
+}
+
+// A mount point's reparse data: the target as the system reads it, then as shown.
+bool MakeJunction(const fs::path& link, const fs::path& target) {
+    if (!CreateDirectoryW(link.c_str(), nullptr))
+        return false;
+    const std::wstring substitute = L"\\??\\" + target.wstring(), shown = target.wstring();
+    const std::size_t names = (substitute.size() + 1 + shown.size() + 1) * sizeof(wchar_t);
+    std::vector<BYTE> data(16 + names);
+    auto put16 = [&](std::size_t at, std::size_t value) {
+        data[at] = static_cast<BYTE>(value);
+        data[at + 1] = static_cast<BYTE>(value >> 8);
+    };
+    const DWORD tag = IO_REPARSE_TAG_MOUNT_POINT;
+    std::memcpy(data.data(), &tag, sizeof tag);
+    put16(4, 8 + names);                                   // data length
+    put16(10, substitute.size() * sizeof(wchar_t));        // substitute name length
+    put16(12, (substitute.size() + 1) * sizeof(wchar_t));  // print name offset
+    put16(14, shown.size() * sizeof(wchar_t));             // print name length
+    std::memcpy(&data[16], substitute.c_str(), (substitute.size() + 1) * sizeof(wchar_t));
+    std::memcpy(&data[16 + (substitute.size() + 1) * sizeof(wchar_t)], shown.c_str(),
+                (shown.size() + 1) * sizeof(wchar_t));
+    HANDLE handle = CreateFileW(link.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    DWORD returned = 0;
+    const bool made =
+        handle != INVALID_HANDLE_VALUE &&
+        DeviceIoControl(handle, FSCTL_SET_REPARSE_POINT, data.data(),
+                        static_cast<DWORD>(data.size()), nullptr, 0, &returned, nullptr);
+    if (handle != INVALID_HANDLE_VALUE)
+        CloseHandle(handle);
+    if (!made)
+        RemoveDirectoryW(link.c_str());
+    return made;
+}
+
+bool MakeDirectoryLink(const fs::path& link, const fs::path& target) {
+    return CreateSymbolicLinkW(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) != 0;
+}
+
+// A tree holding a junction and a directory link to a sentinel outside it, with files of the
+// same names: neither link is entered, the sentinel keeps every file.
+TEST_F(Win32PlatformTest, CleanEntersNeitherJunctionsNorDirectoryLinks) {
+    const fs::path root = temp.path;
+    const struct {
+        const char* name;
+        bool (*make)(const fs::path& link, const fs::path& target);
+    } cases[] = {{"junction", MakeJunction}, {"directory symbolic link", MakeDirectoryLink}};
+    int tried = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char* file : {"tree\\a.obj", "outside\\a.obj", "outside\\in\\b.obj"}) {
+            fs::create_directories((root / file).parent_path());
+            std::ofstream(root / file) << file;
+        }
+        if (!c.make(root / "tree" / "in", root / "outside")) {
+            std::cout << "skipped: Wine here cannot make a " << c.name << " (error "
+                      << GetLastError() << ")\n";
+            continue;
+        }
+        ++tried;
+        ASSERT_TRUE(GetFileAttributesW((root / "tree" / "in").c_str()) &
+                    FILE_ATTRIBUTE_REPARSE_POINT);
+        const CleanList list = Search(root / "tree");
+        ASSERT_EQ(list.files.size(), 1u) << list.files.back().path;
+        EXPECT_EQ(Delete(list).deleted, 1u);
+        for (const char* file : {"outside\\a.obj", "outside\\in\\b.obj"}) {
+            std::ifstream in(root / file);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), file);
+        }
+        RemoveDirectoryW((root / "tree" / "in").c_str());  // the link, not its target
+    }
+    if (tried == 0)
+        GTEST_SKIP() << "Wine here makes neither junctions nor directory links";
 }
 
 TEST(PopupMenuWin32Test, BuildsItemsStatesSubmenusAndTheDefault) {

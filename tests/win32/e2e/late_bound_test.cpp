@@ -6,11 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Zentrel2.h"
-#include "ide_servers.h"
-#include "test_support.h"
+#include "com_ide.h"
 #include "win32/variant.h"
-#include "workbench/workbench.h"
 
 namespace e2e {
 namespace {
@@ -41,29 +38,15 @@ VARIANT Reference(VARTYPE type, T* value) {
     return reference;
 }
 
-void ClearProfile() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarn\\Zentrel2");
-    HKEY key = nullptr;
-    if (RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\Tarn\\Zentrel2\\Setup", &key) == 0)
-        RegCloseKey(key);
-}
-
-class LateBound : public testing::Test {
+class LateBound : public ComIde {
   protected:
     void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(apartment_.Result());
-        ClearProfile();
-        bench_->SetBuiltInSchemesReadOnly(false);
+        ComIde::SetUp();
         fs::create_directories(folder_);
-        ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
-                                                  IID_IDTExtensibility2,
-                                                  reinterpret_cast<void**>(addIn_.Receive())));
-        ASSERT_HRESULT_SUCCEEDED(addIn_->OnConnection(
-            ServeEnvironment(bench_).Get(), 0, ServeAddIn(bench_->AddInInstance()).Get(), nullptr));
+        Connect();
     }
     void TearDown() override {
-        addIn_.Reset();
-        ClearProfile();
+        ComIde::TearDown();
         fs::remove_all(folder_);
     }
     // A new one-line document, made the active one.
@@ -87,9 +70,6 @@ class LateBound : public testing::Test {
         return {handled == VARIANT_TRUE, document && !document->Saved()};
     }
 
-    win32::testing::ComApartment apartment_;
-    std::shared_ptr<workbench::Workbench> bench_ = std::make_shared<workbench::Workbench>();
-    ComPtr<IDTExtensibility2> addIn_;
     const fs::path folder_ =
         fs::temp_directory_path() / ("zentrel2-late-" + std::to_string(GetCurrentProcessId()));
     int opened_ = 0;
@@ -120,13 +100,19 @@ TEST_F(LateBound, QueryStatusAndExecReachTheCommandTargetThroughEitherInterface)
         EXPECT_EQ(Commentize(c.holder, c.exec, 2), std::make_pair(true, true))
             << "handled, and the command ran: still connected";
     }
-    // The add-in interface's members are found through the command target's too.
+    // The add-in interface's members by its own ids through the default interface, and by name
+    // through the command target's too; an unknown name is refused.
     SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    const DISPID kOnStartupComplete = 4;
+    EXPECT_HRESULT_SUCCEEDED(Call(byDefault.Get(), nullptr, kOnStartupComplete,
+                                  {Reference(VT_ARRAY | VT_VARIANT, &custom)}));
+    EXPECT_EQ(Call(byDefault.Get(), L"NoSuchMember", 0, {}), DISP_E_UNKNOWNNAME);
     Variant mode(0L);
     EXPECT_HRESULT_SUCCEEDED(Call(target.Get(), L"OnDisconnection", 0,
                                   {*mode.Get(), Reference(VT_ARRAY | VT_VARIANT, &custom)}));
     SafeArrayDestroy(custom);
     EXPECT_EQ(Commentize(byDefault.Get(), L"Exec", 0).second, false) << "disconnected";
+    addIn_.Reset();
 }
 
 }  // namespace
