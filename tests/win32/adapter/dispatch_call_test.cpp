@@ -23,7 +23,7 @@ class DispatchCallTest : public ::testing::Test {
         target->On(L"Broken", [](WORD, const Arguments&, VARIANT*) { return E_FAIL; });
     }
 
-    ComPtr<CDispatchDouble> target = CDispatchDouble::Create();
+    ComPtr<DispatchDouble> target = DispatchDouble::Create();
     Dispatch object{ComPtr<IDispatch>(target.Get())};
 };
 
@@ -90,7 +90,7 @@ TEST_F(DispatchCallTest, FailedCallsAndWrongKindsGiveEmptyValues) {
 
 TEST_F(DispatchCallTest, ReleasesEveryReferenceItTook) {
     const ULONG before = target->References();
-    auto child = CDispatchDouble::Create();
+    auto child = DispatchDouble::Create();
     target->Child(L"Child", child);
     {
         Dispatch other(ComPtr<IDispatch>(target.Get()));

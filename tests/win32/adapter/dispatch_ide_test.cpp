@@ -15,21 +15,16 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-HRESULT Succeed(WORD, const Arguments&, VARIANT*) {
-    return S_OK;
-}
-
 class DispatchIdeTest : public ::testing::Test {
   protected:
     // A fresh double `parent` answers under `name`, as a property or a method such as Item.
-    static ComPtr<CDispatchDouble> Child(const ComPtr<CDispatchDouble>& parent,
-                                         const wchar_t* name) {
-        auto child = CDispatchDouble::Create();
+    static ComPtr<DispatchDouble> Child(const ComPtr<DispatchDouble>& parent, const wchar_t* name) {
+        auto child = DispatchDouble::Create();
         parent->Child(name, child);
         return child;
     }
 
-    ComPtr<CDispatchDouble> application = CDispatchDouble::Create();
+    ComPtr<DispatchDouble> application = DispatchDouble::Create();
     ide::Ref<ide::Environment> environment = MakeEnvironment(application.Get());
 };
 
@@ -41,15 +36,15 @@ class TextEditorTest : public DispatchIdeTest {
         textWindow->Answer(kTextWindowId);
     }
 
-    ComPtr<CDispatchDouble> window = Child(application, L"ActiveWindow");
-    ComPtr<CDispatchDouble> textWindow = Child(window, L"Object");
-    ComPtr<CDispatchDouble> selection = Child(textWindow, L"Selection");
+    ComPtr<DispatchDouble> window = Child(application, L"ActiveWindow");
+    ComPtr<DispatchDouble> textWindow = Child(window, L"Object");
+    ComPtr<DispatchDouble> selection = Child(textWindow, L"Selection");
 };
 
 // What the commands do with the selection the golden cases run through this adapter; here only
 // the way to it and what they do not reach.
 TEST_F(TextEditorTest, ReachesTheSelectionOnlyThroughTheTextWindowInterface) {
-    selection->On(L"SetBookmark", Succeed);
+    selection->On(L"SetBookmark", [](WORD, const Arguments&, VARIANT*) { return S_OK; });
     ide::Ref<ide::Window> active = environment->ActiveWindow();
     ASSERT_TRUE(active);
     EXPECT_EQ(active->Type(), ide::kDocumentWindow);
@@ -73,7 +68,7 @@ TEST_F(TextEditorTest, ComparesWindowsByComIdentity) {
     EXPECT_NE(active.get(), same.get());
     EXPECT_TRUE(same->IsSameObject(*active));
 
-    auto elsewhere = CDispatchDouble::Create();
+    auto elsewhere = DispatchDouble::Create();
     Child(elsewhere, L"ActiveWindow");
     ide::Ref<ide::Window> other = MakeEnvironment(elsewhere.Get())->ActiveWindow();
     ASSERT_TRUE(other);
@@ -81,34 +76,19 @@ TEST_F(TextEditorTest, ComparesWindowsByComIdentity) {
     EXPECT_FALSE(active->IsSameObject(*other));
 }
 
-TEST_F(DispatchIdeTest, CommandsCarryBindingsAsTextArraysAndAreCreatedForTheAddIn) {
-    auto commands = Child(application, L"Commands");
-    auto command = Child(commands, L"Item");
+// How commands are created, bound and placed on bars the setup golden cases check through the
+// served workbench; here what those cannot tell apart.
+TEST_F(DispatchIdeTest, ReadsBindingsAndKeepsEachBarAndButtonToItsGeneration) {
+    auto command = Child(Child(application, L"Commands"), L"Item");
     command->Property(L"Bindings", Variant::TextArray({"Global::Ctrl+1", "Text Editor::Ctrl+1"}));
     auto item = environment->GetCommands()->Item(1);
     ASSERT_TRUE(item);
     EXPECT_EQ(item->Bindings(), (Texts{"Global::Ctrl+1", "Text Editor::Ctrl+1"}));
-    EXPECT_TRUE(item->SetBindings({}));
-    EXPECT_TRUE(item->Bindings().empty());
-    EXPECT_EQ(command->CallTexts().at(1), "Bindings=[]");
 
-    Child(commands, L"AddNamedCommand")->Property(L"Name", Variant("Zentrel2.Connect.Friend"));
-    auto instance = CDispatchDouble::Create();
-    auto created = environment->GetCommands()->AddNamedCommand(
-        MakeAddIn(instance.Get()).get(), "FriendFile", "Friend", "Open the friend", true, 205, 3);
-    ASSERT_TRUE(created);
-    EXPECT_EQ(created->Name(), "Zentrel2.Connect.Friend");
-    EXPECT_EQ(commands->CallTexts().back(),
-              "AddNamedCommand(<object>, \"FriendFile\", \"Friend\", \"Open the friend\", true, "
-              "205, [], 3)");
-}
-
-TEST_F(DispatchIdeTest, AsksTheBarsForEachGenerationAndTheButtonsOfTheBarsOne) {
     auto bars = Child(application, L"CommandBars");
     bars->Answer(kNewerCommandBarsId);
     auto bar = Child(bars, L"Item");
-    bar->On(L"Visible", Succeed);
-
+    bar->Property(L"Visible", Variant(false));
     auto all = environment->GetCommandBars();
     ASSERT_TRUE(all);
     EXPECT_FALSE(all->Generation(ide::BarGeneration::Older));
@@ -118,19 +98,14 @@ TEST_F(DispatchIdeTest, AsksTheBarsForEachGenerationAndTheButtonsOfTheBarsOne) {
     EXPECT_TRUE(found->SetVisible(true));
     EXPECT_EQ(bar->CallTexts(), (Texts{"Visible=true"}));
 
-    auto command = Child(Child(application, L"Commands"), L"Item");
     auto control = Child(command, L"AddControl");
     control->Answer(kOlderButtonId);  // the wrong generation for this bar
-    auto added = environment->GetCommands()->Item(1)->AddControl(*found, 2);
+    auto added = item->AddControl(*found, 2);
     ASSERT_TRUE(added);
-    EXPECT_EQ(command->CallTexts(), (Texts{"AddControl(<object>, 2)"}));
+    EXPECT_EQ(command->CallTexts().back(), "AddControl(<object>, 2)");
     EXPECT_FALSE(added->Button());
     control->Answer(kNewerButtonId);
-    auto button = added->Button();
-    ASSERT_TRUE(button);
-    control->On(L"Style", Succeed);
-    EXPECT_TRUE(button->SetStyle(ide::kButtonStyleIcon));
-    EXPECT_EQ(control->CallTexts().back(), "Style=1");
+    EXPECT_TRUE(added->Button());
 }
 
 TEST_F(DispatchIdeTest, ButtonsGetPictureAndMaskAsObjectsFromTheModulesBitmaps) {

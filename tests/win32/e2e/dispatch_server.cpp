@@ -34,7 +34,7 @@ DispatchServer* DispatchServer::Of(IDispatch* object) {
 
 HRESULT DispatchServer::QueryInterface(REFIID id, void** object) {
     if (!object || !IsEqualIID(id, kServerId))
-        return DispatchTable::QueryInterface(id, object);
+        return DispatchDouble::QueryInterface(id, object);
     *object = this;
     AddRef();
     return S_OK;

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "dispatch_table.h"
+#include "dispatch_double.h"
 #include "win32/com_ptr.h"
 #include "win32/variant.h"
 
@@ -24,7 +24,7 @@ using win32::test::Arguments;
 using Result = std::optional<Variant>;
 using Member = std::function<Result(WORD flags, const Arguments& arguments)>;
 
-class DispatchServer : public win32::test::DispatchTable {
+class DispatchServer : public win32::test::DispatchDouble {
   public:
     // The server behind an object this program served; null for any other object.
     static DispatchServer* Of(IDispatch* object);
@@ -32,7 +32,7 @@ class DispatchServer : public win32::test::DispatchTable {
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
 
   protected:
-    DispatchServer() : DispatchTable(true) {}
+    DispatchServer() : DispatchDouble(false) {}
     ~DispatchServer() override;
 
     // A read-only property.
