@@ -10,6 +10,7 @@
 #include "Zentrel2.h"
 #include "ide_servers.h"
 #include "test_support.h"
+#include "win32/application.h"
 #include "win32/scripted_answers.h"
 #include "workbench/workbench.h"
 
