@@ -105,8 +105,6 @@ class DocumentServer : public DispatchServer {
         Field(
             L"Language", [d] { return Variant(d->Language()); },
             [d](const Variant& v) { return d->SetLanguage(v.ToText().value_or(std::string())); });
-        Method(L"Save",
-               [d](const Arguments& a) { return Result(Variant(d->Save(TextArgument(a, 0)))); });
     }
 };
 

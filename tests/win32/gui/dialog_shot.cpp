@@ -29,13 +29,8 @@
 #include "settings/options_sheet.h"
 #include "settings/settings_io.h"
 #include "templates/ask_dialog.h"
-#include "win32/module_handle.h"
 #include "win32/win32_platform.h"
 #include "workbench/workbench.h"
-
-HMODULE win32::ModuleHandle() {
-    return GetModuleHandleW(nullptr);
-}
 
 namespace {
 
@@ -323,10 +318,8 @@ std::string AskReady(Watch& watch) {
         if (!label || !field || Text(label) != labels[row] || Text(field) != values[row])
             return "row " + std::to_string(row) + " is not " + labels[row] + values[row];
     }
-    RECT units{0, 0, 226, 34};  // the resource's size and the OK button's top, 18
+    RECT units{0, 18, 226, 34};  // the OK button's top, the resource's size
     MapDialogRect(dialog, &units);
-    RECT okTop{0, 18, 0, 0};
-    MapDialogRect(dialog, &okTop);
     const RECT first = InClient(dialog, 102), second = InClient(dialog, 104);
     const int step = first.bottom - first.top + 2;
     RECT client{};
@@ -336,8 +329,8 @@ std::string AskReady(Watch& watch) {
     if (client.bottom != units.bottom + 2 * step)
         return "the dialog did not grow by two rows: " + std::to_string(client.bottom) + " for " +
                std::to_string(units.bottom) + " + 2 * " + std::to_string(step);
-    if (InClient(dialog, IDOK).top != okTop.top + 2 * step ||
-        InClient(dialog, IDCANCEL).top != okTop.top + 2 * step)
+    if (InClient(dialog, IDOK).top != units.top + 2 * step ||
+        InClient(dialog, IDCANCEL).top != units.top + 2 * step)
         return "the buttons did not move down with the rows";
     DWORD start = 0, end = 0;
     SendMessageW(GetDlgItem(dialog, 102), EM_GETSEL, reinterpret_cast<WPARAM>(&start),

@@ -80,7 +80,6 @@ settings::Settings Initial() {
     record.headerExtensions = {"h", "hpp"};
     // Without its final separator: a page that applied it unopened would add one.
     record.friendFileDirectories = {"..\\inc"};
-    record.templateAuthor = "Ada";
     return record;
 }
 
@@ -129,12 +128,6 @@ TEST(OptionsSheetTest, OkAppliesOpenedPagesAndSavesCancelKeepsResetActsAtOnce) {
          true,
          [](settings::Settings& s) { s.friendFileDirectories.clear(); },
          {},
-         0},
-        {"author on OK",
-         {{Page, 2}, {Read, 1052}, {Type, 1052, "Ben"}},
-         true,
-         [](settings::Settings& s) { s.templateAuthor = "Ben"; },
-         {"Ada"},
          0},
         {"reset, then Cancel", {{Click, 202}}, false, nullptr, {}, 1},
     };
