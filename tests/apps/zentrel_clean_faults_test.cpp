@@ -12,7 +12,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using apps_testing::Quote;
 
 constexpr int kNobody = 65534;
 
@@ -56,13 +55,14 @@ TEST(ZentrelCleanFaults, UnreadableAndUndeletableFilesAreLeftAndCounted) {
 
         // A copy of the program, since its build tree may be closed to that user.
         fs::copy_file(ZENTREL_EXE, dir.Path() / "zentrel");
-        const std::string command = "cd " + Quote(dir.Path().string()) + " && { " + user +
-                                    "test -x zentrel || exit 77; } && echo " + c.answer + " | " +
-                                    user + "./zentrel clean tree >out.txt 2>err.txt";
-        const int raw = std::system(command.c_str());
-        if (WIFEXITED(raw) && WEXITSTATUS(raw) == 77)
+        const int status =
+            apps_testing::Shell(dir.Path(), "{ " + user + "test -x zentrel || exit 77; } && echo " +
+                                                c.answer + " | " + user +
+                                                "./zentrel clean tree >out.txt 2>err.txt")
+                .status;
+        if (status == 77)
             GTEST_SKIP() << "the unprivileged user cannot reach " << dir.Path();
-        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, c.status);
+        EXPECT_EQ(status, c.status);
         EXPECT_EQ(dir.Read("out.txt"),
                   "Files that will be DELETED:\n\ntree/a.obj\n"
                   "tree/fixed/y.obj\n\nTotal: 2 files, 16B\n");

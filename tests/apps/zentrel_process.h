@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -27,17 +28,23 @@ inline std::string Quote(const std::string& arg) {
     return quoted + "'";
 }
 
+inline int ExitStatus(int raw) {
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
 // Runs in `work`; standard error, the user's data and configuration folders go to `scratch`, so a
-// run touches nothing of the user's.
+// run touches nothing of the user's. `redirect` gives standard input (and may send standard output
+// elsewhere).
 inline Result RunZentrel(const std::filesystem::path& work, const std::filesystem::path& scratch,
-                         const std::vector<std::string>& args) {
+                         const std::vector<std::string>& args,
+                         const std::string& redirect = "</dev/null") {
     std::string command =
         "cd " + Quote(work.string()) + " && env -u ZENTREL_PROFILE -u DISPLAY -u WAYLAND_DISPLAY" +
         " XDG_DATA_HOME=" + Quote((scratch / "data").string()) +
         " XDG_CONFIG_HOME=" + Quote((scratch / "config").string()) + " " + Quote(ZENTREL_EXE);
     for (const std::string& arg : args)
         command += " " + Quote(arg);
-    command += " 2>" + Quote((scratch / "stderr.txt").string()) + " </dev/null";
+    command += " 2>" + Quote((scratch / "stderr.txt").string()) + " " + redirect;
     Result result;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -46,8 +53,7 @@ inline Result RunZentrel(const std::filesystem::path& work, const std::filesyste
     std::size_t n;
     while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
         result.out.append(buffer, n);
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.status = ExitStatus(pclose(pipe));
     result.err = testing_support::ReadBytes(scratch / "stderr.txt");
     return result;
 }
@@ -57,10 +63,21 @@ inline Result RunZentrel(const testing_support::TempDir& dir,
     return RunZentrel(dir.Path(), dir.Path(), args);
 }
 
+// A bash script run in `dir`, the program as "$Z"; standard error is kept, standard output not.
+inline Result Shell(const std::filesystem::path& dir, const std::string& script) {
+    const std::string command = "cd " + Quote(dir.string()) + " && Z=" + Quote(ZENTREL_EXE) +
+                                " bash -c " + Quote(script) + " >/dev/null 2>stderr.txt </dev/null";
+    Result result;
+    result.status = ExitStatus(std::system(command.c_str()));
+    result.err = testing_support::ReadBytes(dir / "stderr.txt");
+    return result;
+}
+
 // A test with its own directory, running the program there with the profile p.reg.
 class ZentrelTest : public testing::Test {
   protected:
     Result Run(const std::vector<std::string>& args) { return RunZentrel(dir, args); }
+    Result Shell(const std::string& script) { return apps_testing::Shell(dir.Path(), script); }
     Result RunSteps(std::vector<std::string> steps) {
         steps.insert(steps.begin(), {"run", "--json", "--profile", "p.reg"});
         return Run(steps);

@@ -16,7 +16,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using apps_testing::Quote;
 
 // Large enough that writing it takes many system calls.
 const std::string kProfile =
@@ -97,12 +96,10 @@ TEST_F(ZentrelProfileFaults, AFullDiskFailsTheWriteAndKeepsTheOldFile) {
             "$Z" options --profile disk/p.reg --set Author=B >/dev/null 2>err.txt
             echo $? >status.txt; cp disk/p.reg after.reg; LC_ALL=C ls -A disk >entries.txt')";
     fs::create_directory(dir.Path() / "disk");
-    const std::string command = "cd " + Quote(dir.Path().string()) + " && Z=" + Quote(ZENTREL_EXE) +
-                                " bash -c " + Quote(script);
-    const int raw = std::system(command.c_str());
-    if (WIFEXITED(raw) && WEXITSTATUS(raw) == 77)
+    const apps_testing::Result result = Shell(script);
+    if (result.status == 77)
         GTEST_SKIP() << "no private mount namespace with a tmpfs here: a full disk is not tried";
-    ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << raw;
+    ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(dir.Read("status.txt"), "1\n");
     EXPECT_NE(dir.Read("err.txt").find("disk/p.reg: cannot save the settings: No space left"),
               std::string::npos)

@@ -1,7 +1,10 @@
-// The program as a new user meets it: what a mistyped command line gets, and where a run may
-// write.
+// The program's commands as a user runs them from a shell: what each prints, what a mistyped
+// command line gets, and where a run may write.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -11,66 +14,161 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
-std::set<std::string> Listing(const std::filesystem::path& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir))
-        names.insert(entry.path().filename().string());
-    names.erase("stderr.txt");
-    return names;
+// Every row's directory: files for each command, a profile with friend directories and a
+// commentize style, and a link the clean-up must not follow.
+void Lay(const testing_support::TempDir& dir) {
+    for (const char* file : {"b/a.obj", "b/s/c.pdb", "b/keep.cpp", "out/o.obj"})
+        dir.Write(file, "1234");
+    fs::create_directory_symlink(dir.Path() / "out", dir.Path() / "b/link");
+    dir.Write("f.cpp", "a\nb\nc\n");
+    dir.Write("notes.txt", "n\n");
+    dir.Write("a:b.cpp", "a\nb\n");
+    const Strings lines = {"namespace N {", "void CFoo::Bar()", "{", "}", "}", "int g()", "{", "}"};
+    for (const char* end : {"\r\n", "\r"}) {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + end;
+        dir.Write(end[1] ? "m.cpp" : "cr.cpp", text);
+    }
+    dir.Write("src/a.cpp", "int a;\n");
+    dir.Write("include/a.hpp", "int a;\n");
+    dir.Write("include/b.h", "int b;\n");
+    dir.Write("p.reg",
+              "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Options]\n"
+              "\"Friend File Directories\"=\"../include/\\x01\"\n"
+              "\"Commentize Style\"=dword:00000001\n");
+    ASSERT_EQ(mkfifo((dir.Path() / "fifo").c_str(), 0600), 0);
+    dir.Write("t.txt", "##+\n##+ Loops\n##+ For\\tCtrl+Shift+F\nfor\n##-\n##-\n##+\n##-\n");
 }
 
 // The mistakes in the steps of a run are golden cases (usage-error-*); these are the other
-// commands', what a step file cannot hold (an empty argument), and where a run may write.
-TEST(ZentrelUsage, MistakesAreReportedAndLeaveEverythingAsItWas) {
+// commands', and what a step file cannot hold (an empty argument).
+TEST(ZentrelUsage, EachCommandAnswersAndMistakesLeaveEverythingAsItWas) {
     const std::string scheme = "p.ide/Microsoft/VisualStudio/8.0/Default Settings Zentrel.vsk";
+    const std::string list =
+        "Files that will be DELETED:\n\nb/a.obj\nb/s/c.pdb\n\nTotal: 2 files, 8B\n";
     const struct {
         Strings args;
         int status;
-        std::string message;      // a fragment of standard error
-        std::string made = "";    // a path the run creates
-        std::string absent = "";  // a path it must not
+        std::optional<std::string> out;  // "*": any text but none; absent: not compared
+        std::string err = "";            // a fragment of standard error; "": none at all
+        std::string input = "";          // standard input; "full": output to a full device
+        Strings made = {};               // paths there after the run
+        Strings gone = {};               // paths not there after it
     } cases[] = {
-        {{"run", "--profile", "", "Menu"}, 2, "--profile"},
-        {{"friend", "--profile", "", "f.cpp"}, 2, "--profile"},
-        {{"register", "--profile", ""}, 2, "--profile"},
-        {{"options", "--profile", ""}, 2, "--profile"},
-        {{"options", "--profile", "p.reg", "--set", "Nope=1"}, 2, "no option is named Nope"},
-        {{"options", "--profile", "p.reg", "--set", "Commentize uses=9"}, 2, "does not fit"},
-        {{"options", "--profile", "p.reg", "--set", "Author"}, 2, "expected NAME=VALUE"},
-        {{"friend", "notes.txt"}, 1, "notes.txt is neither a source"},
-        {{"friend", "none.cpp"}, 2, "not a readable file: none.cpp"},
-        {{"run", "@a:b.cpp:2", "friendfile", "CodeTempl_Class"}, 0, "", scheme},
-        {{"run", "--dry-run", "@f.cpp", "^ctrl+1"}, 0, "", "", "p.ide"},
+        {{"run", "--profile", "", "Menu"}, 2, "", "--profile"},
+        {{"friend", "--profile", "", "f.cpp"}, 2, "", "--profile"},
+        {{"register", "--profile", ""}, 2, "", "--profile"},
+        {{"options", "--profile", ""}, 2, "", "--profile"},
+        {{"options", "--profile", "p.reg", "--set", "Nope=1"}, 2, "", "no option is named Nope"},
+        {{"options", "--profile", "p.reg", "--set", "Commentize uses=9"}, 2, "", "does not fit"},
+        {{"options", "--profile", "p.reg", "--set", "Author"}, 2, "", "expected NAME=VALUE"},
+        {{"register", "--profile", "p.reg", "--script", "b"},
+         2,
+         "",
+         "cannot read the registration"},
+        {{"register", "--profile", "p.reg", "--script", "fifo"}, 2, "", "cannot read the registr"},
+        {{"friend", "notes.txt"}, 1, "", "notes.txt is neither a source"},
+        {{"friend", "none.cpp"}, 2, "", "not a readable file: none.cpp"},
+        {{"friend", "--profile", "p.reg", "src/a.cpp"}, 0, "$DIR/include/a.hpp\n"},
+        {{"friend", "--profile", "p.reg", "include/b.h"}, 1, ""},
+        {{"run", "--profile", "p.reg", "@a:b.cpp:2", "friendfile", "CodeTempl_Class"},
+         0,
+         std::nullopt,
+         "",
+         "",
+         {scheme}},
+        {{"run", "--profile", "p.reg", "--dry-run", "@f.cpp", "^ctrl+1"},
+         0,
+         std::nullopt,
+         "",
+         "",
+         {},
+         {"p.ide"}},
+        {{"templates", "--templates", "t.txt"},
+         0,
+         "t.txt\n2 Loops >  CodeTempl_Loops\n  1 For  [ctrl+shift+f]  CodeTempl_For\n3 --------\n"},
+        {{"--version"}, 0, "*"},
+        {{"run", "--help"}, 0, "*"},
+        // Members in file order, whatever the line ends.
+        {{"members", "m.cpp"}, 0, "N\t1\nBar\t2\ng\t6\n"},
+        {{"members", "--classes", "m.cpp"}, 0, "N\t1\nCFoo::Bar\t2\ng\t6\n"},
+        {{"members", "cr.cpp"}, 0, "N\t1\nBar\t2\ng\t6\n"},
+        {{"members", "missing.cpp"}, 2, "", "not a readable file: missing.cpp"},
+        {{"members", "."}, 2, "", "not a readable file: ."},
+        // The clean-up deletes only when confirmed, and nothing through the link.
+        {{"clean", "b"},
+         0,
+         list,
+         "Delete these 2 files?",
+         "",
+         {"b/a.obj", "b/s/c.pdb", "out/o.obj"}},
+        {{"clean", "b", "--no-recursive", "--types", "*.cpp;*.obj"},
+         0,
+         "Files that will be DELETED:\n\nb/keep.cpp\nb/a.obj\n\nTotal: 2 files, 8B\n",
+         "Delete these 2 files?",
+         "",
+         {"b/keep.cpp", "b/a.obj"}},
+        {{"clean", "missing", "--yes"}, 2, "", "not a directory: missing"},
+        {{"clean", "b", "--yes"},
+         0,
+         list,
+         "",
+         "",
+         {"b/keep.cpp", "out/o.obj"},
+         {"b/a.obj", "b/s/c.pdb"}},
+        // The filters write the text back in its own line ends; style from the option or profile.
+        {{"reverse"}, 0, "b = a;\r\nar >> x;\r\n", "", "a = b;\r\nar << x;\r\n"},
+        {{"reverse"}, 0, "b = a;\nd = c;", "", "a = b;\nc = d;"},
+        {{"commentize"}, 0, "//a\n//b\n", "", "a\nb\n"},
+        {{"commentize", "--style", "2"}, 0, "#if 0\r\na\r\nb\r\n#endif\r\n", "", "a\r\nb\r\n"},
+        {{"commentize", "--style", "2"}, 0, "#if 0\na\n#endif", "", "a"},
+        {{"commentize", "--style", "1"}, 0, "a\nb\n", "", "/*a\nb*/\n"},
+        {{"commentize", "--style", "5"}, 0, "//a\n", "", "a\n"},
+        {{"commentize", "--profile", "p.reg"}, 0, "/*a*/\n", "", "a\n"},
+        {{"reverse"}, 1, "", "cannot write standard output", "full"},
+        {{"commentize", "--style", "0"}, 1, "", "cannot write standard output", "full"},
     };
     for (const auto& c : cases) {
         testing_support::TempDir dir;
-        dir.Write("f.cpp", "a\nb\nc\n");
-        dir.Write("notes.txt", "n\n");
-        dir.Write("a:b.cpp", "a\nb\n");
-        const std::set<std::string> before = Listing(dir.Path());
-        Strings args = c.args;
-        if (args[0] == "run" && args[1] != "--profile")
-            args.insert(args.begin() + 1, {"--profile", "p.reg"});
-        const apps_testing::Result result = apps_testing::RunZentrel(dir, args);
+        Lay(dir);
+        const std::set<std::string> before = testing_support::Entries(dir.Path());
+        std::string redirect = "</dev/null";
+        if (!c.input.empty())
+            redirect = c.input == "full" ? "<f.cpp >/dev/full" : "<in.txt";
+        if (!c.input.empty() && c.input != "full")
+            dir.Write("in.txt", c.input);
+        const apps_testing::Result result =
+            apps_testing::RunZentrel(dir.Path(), dir.Path(), c.args, redirect);
 
         std::string line = "zentrel";
         for (const std::string& arg : c.args)
             line += " '" + arg + "'";
-        EXPECT_EQ(result.status, c.status) << line << '\n' << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << line << '\n' << result.err;
-        if (c.status == 2) {
-            EXPECT_EQ(Listing(dir.Path()), before) << line;
+        SCOPED_TRACE(line + " <<< \"" + c.input + "\"\n" + result.err);
+        EXPECT_EQ(result.status, c.status);
+        if (c.out == "*") {
+            EXPECT_NE(result.out, "");
+        } else if (c.out) {
+            EXPECT_EQ(result.out,
+                      std::regex_replace(*c.out, std::regex("\\$DIR"), dir.Path().string()));
         }
-        if (!c.made.empty()) {
-            EXPECT_TRUE(std::filesystem::exists(dir.Path() / c.made)) << line;
+        EXPECT_NE(result.err.find(c.err), std::string::npos);
+        EXPECT_EQ(result.err.empty(), c.err.empty());
+        // A mistake or a dry run writes nothing at all.
+        if (c.status == 2 || std::ranges::count(c.args, "--dry-run") != 0) {
+            std::set<std::string> after = testing_support::Entries(dir.Path());
+            after.erase("stderr.txt");
+            EXPECT_EQ(after, before);
         }
+        for (const std::string& path : c.made)
+            EXPECT_TRUE(fs::exists(dir.Path() / path)) << path;
+        for (const std::string& path : c.gone)
+            EXPECT_FALSE(fs::exists(dir.Path() / path)) << path;
         // The IDE keeps its data beside the profile, never in the user's data folder.
-        EXPECT_FALSE(std::filesystem::exists(dir.Path() / "data")) << line;
-        if (!c.absent.empty()) {
-            EXPECT_FALSE(std::filesystem::exists(dir.Path() / c.absent)) << line;
-        }
+        EXPECT_FALSE(fs::exists(dir.Path() / "data"));
     }
 }
 

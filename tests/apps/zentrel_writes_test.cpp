@@ -1,5 +1,5 @@
-// The program's own files under concurrent runs, failed writes, killed writers, dry runs and
-// inputs too large for memory.
+// The program's own files across registration, under concurrent runs, failed writes, killed
+// writers and inputs too large for memory.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,29 +14,23 @@
 namespace {
 
 namespace fs = std::filesystem;
-using apps_testing::Quote;
 using apps_testing::Result;
 
 class ZentrelWrites : public apps_testing::ZentrelTest {
   protected:
-    // A bash script run in the test's directory, the program as "$Z", stderr collected.
-    Result Shell(const std::string& script) {
-        const std::string command = "cd " + Quote(dir.Path().string()) +
-                                    " && Z=" + Quote(ZENTREL_EXE) + " bash -c " + Quote(script) +
-                                    " >/dev/null 2>stderr.txt </dev/null";
-        Result result;
-        const int raw = std::system(command.c_str());
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.err = dir.Read("stderr.txt");
-        return result;
-    }
     std::set<std::string> Entries() {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.Path()))
-            names.insert(entry.path().filename().string());
+        std::set<std::string> names = testing_support::Entries(dir.Path());
         names.erase("stderr.txt");
         names.erase("data");
         return names;
+    }
+    // The add-in's commands and command bars in the IDE's saved state.
+    std::size_t AddInEntries(const char* list) {
+        std::size_t count = 0;
+        const nlohmann::json state = nlohmann::json::parse(dir.Read("p.ide.json"));
+        for (const auto& entry : state[list])
+            count += entry["name"].get<std::string>().starts_with("Zentrel2");
+        return count;
     }
 };
 
@@ -95,26 +89,6 @@ TEST_F(ZentrelWrites, AProfileThatCannotBeReplacedFailsTheRunAndStaysAsItWas) {
     }
 }
 
-TEST_F(ZentrelWrites, RegisterWithAScriptThatIsNoFileIsAUsageError) {
-    fs::create_directory(dir.Path() / "scripts");
-    ASSERT_EQ(mkfifo((dir.Path() / "fifo").c_str(), 0600), 0);
-    const std::set<std::string> before = Entries();
-    for (const char* script : {"scripts", "fifo"}) {
-        const Result result = Run({"register", "--profile", "p.reg", "--script", script});
-        EXPECT_EQ(result.status, 2) << script;
-        EXPECT_NE(result.err.find("cannot read the registration script"), std::string::npos);
-        EXPECT_EQ(Entries(), before) << script;
-    }
-}
-
-TEST_F(ZentrelWrites, ADryRunWritesNothing) {
-    dir.Write("a.txt", "x\n");
-    const std::set<std::string> before = Entries();
-    const Result result = Run({"run", "--dry-run", "--json", "--profile", "p.reg", "@a.txt"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Entries(), before);
-}
-
 TEST_F(ZentrelWrites, KilledWritersLeftoversGoAndPlantedLinksAreNotFollowed) {
     const pid_t gone = fork();
     if (gone == 0)
@@ -163,6 +137,32 @@ TEST_F(ZentrelWrites, InputTooLargeForMemoryIsAMessageNotAnAbort) {
                   std::string::npos)
             << result.err;
     }
+}
+
+// Registering twice, then unregistering, takes every command, binding and the toolbar out of
+// the built-in IDE, and the next run sets up again.
+TEST_F(ZentrelWrites, UnregisterTakesEveryCommandOutAndClearsTheSetup) {
+    dir.Write("a.txt", "x\n");
+    ASSERT_EQ(Run({"register", "--profile", "p.reg"}).status, 0);
+    ASSERT_EQ(Run({"register", "--profile", "p.reg"}).status, 0);
+    const std::string registry = dir.Read("p.registry");
+    EXPECT_NE(registry.find("[HKEY_CLASSES_ROOT\\Zentrel2.1]"), std::string::npos);
+    EXPECT_NE(registry.find("[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Setup]"),
+              std::string::npos);
+    ASSERT_EQ(RunSteps({"@a.txt"}).status, 0);
+    ASSERT_GT(AddInEntries("commands"), 0u);
+    const std::size_t ideOwn =
+        nlohmann::json::parse(dir.Read("p.ide.json"))["commands"].size() - AddInEntries("commands");
+
+    ASSERT_EQ(Run({"unregister", "--profile", "p.reg"}).status, 0);
+    EXPECT_EQ(AddInEntries("commands"), 0u);
+    EXPECT_EQ(AddInEntries("commandBars"), 0u);
+    EXPECT_EQ(dir.Read("p.reg").find("Setup"), std::string::npos);
+    EXPECT_EQ(dir.Read("p.registry").find("Zentrel2.1"), std::string::npos);
+    // The IDE's own commands stay, and the next start sets the add-in up again.
+    EXPECT_EQ(nlohmann::json::parse(dir.Read("p.ide.json"))["commands"].size(), ideOwn);
+    ASSERT_EQ(RunSteps({"@a.txt"}).status, 0);
+    EXPECT_GT(AddInEntries("commands"), 0u);
 }
 
 }  // namespace

@@ -19,13 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::set<std::string> Entries(const fs::path& directory) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(directory))
-        names.insert(entry.path().lexically_relative(directory).string());
-    return names;
-}
-
 TEST(FileReplaceTest, WritesLandOnTheTargetOrNowhere) {
     struct Case {
         const char* link;      // what "t" links to, if anything
@@ -70,7 +63,8 @@ TEST(FileReplaceTest, WritesLandOnTheTargetOrNowhere) {
                       readOnly ? fs::perms(0444) : fs::perms(0640))
                 << name;
         }
-        EXPECT_EQ(Entries(dir.Path()), c.entries) << name << ": no temporary is left";
+        EXPECT_EQ(testing_support::Entries(dir.Path(), true), c.entries)
+            << name << ": no temporary is left";
     }
 }
 

@@ -37,6 +37,18 @@ std::string ReadBytes(const std::filesystem::path& path) {
     return bytes.str();
 }
 
+std::set<std::string> Entries(const std::filesystem::path& directory, bool recursive) {
+    std::set<std::string> names;
+    if (!recursive) {
+        for (const auto& entry : std::filesystem::directory_iterator(directory))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory))
+        names.insert(entry.path().lexically_relative(directory).string());
+    return names;
+}
+
 std::string TempDir::Read(const std::string& relative) const {
     return ReadBytes(path_ / relative);
 }

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace testing_support {
 
 // A file's bytes; empty when it cannot be read.
 std::string ReadBytes(const std::filesystem::path& path);
+// The names in a directory; with `recursive`, every path below it, relative to it.
+std::set<std::string> Entries(const std::filesystem::path& directory, bool recursive = false);
 
 class TempDir {
   public:
