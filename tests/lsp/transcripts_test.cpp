@@ -1,7 +1,6 @@
 // Every folder of tests/lsp/transcripts run through `zentrel lsp`: the messages of in.jsonl
 // framed and sent, what comes back compared in order with expected.jsonl.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
@@ -126,32 +125,22 @@ TEST_P(Transcript, AnswersAsExpected) {
         for (std::string arg; std::getline(extra, arg);)
             args.push_back(Substituted(arg, root));
     }
-    std::string command = "cd " + apps_testing::Quote(work.string()) +
-                          " && env -u ZENTREL_PROFILE " + apps_testing::Quote(ZENTREL_EXE);
-    for (const std::string& arg : args)
-        command += " " + apps_testing::Quote(arg);
-    command += " <" + apps_testing::Quote((scratch.Path() / "in.bin").string()) + " 2>" +
-               apps_testing::Quote((scratch.Path() / "err.txt").string());
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    const int raw = pclose(pipe);
-    const std::string err = testing_support::ReadBytes(scratch.Path() / "err.txt");
+    const apps_testing::Result result =
+        apps_testing::RunZentrel(work, scratch.Path(), args,
+                                 "<" + apps_testing::Quote((scratch.Path() / "in.bin").string()));
 
     int expectedStatus = 0;
     if (std::ifstream status(folder / "exit_status"); status)
         status >> expectedStatus;
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, expectedStatus) << err;
+    EXPECT_EQ(result.status, expectedStatus) << result.err;
     const std::vector<Json> expected = ExpectedMessages(folder / "expected.jsonl", root);
-    const std::vector<Json> actual = Frames(out);
+    const std::vector<Json> actual = Frames(result.out);
     for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
         const Json want = i < expected.size() ? expected[i] : Json("<nothing>");
         const Json got = i < actual.size() ? actual[i] : Json("<nothing>");
-        EXPECT_TRUE(Matches(want, got)) << "message " << i + 1 << "\nexpected: " << want.dump()
-                                        << "\nactual:   " << got.dump() << "\nstderr: " << err;
+        EXPECT_TRUE(Matches(want, got))
+            << "message " << i + 1 << "\nexpected: " << want.dump() << "\nactual:   " << got.dump()
+            << "\nstderr: " << result.err;
     }
 }
 

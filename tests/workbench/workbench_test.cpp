@@ -132,6 +132,7 @@ TEST_F(WorkbenchTest, EditorPropertiesWithoutAUsableTabSizeKeepTheDefault) {
     EXPECT_EQ(SelectionOf(*document).ActivePoint()->displayColumn, 6);
 }
 
+// An IDE without a debugger is a row of the Add Breakpoints test.
 TEST_F(WorkbenchTest, Breakpoints) {
     ide::Ref<ide::Breakpoints> breakpoints = bench_.GetDebugger()->GetBreakpoints();
     ide::BreakpointRequest request;
@@ -150,9 +151,6 @@ TEST_F(WorkbenchTest, Breakpoints) {
     EXPECT_EQ(list[0].path, (dir_.Path() / "a.cpp").string());
     EXPECT_FALSE(list[0].enabled);
     EXPECT_TRUE(list[1].enabled);
-
-    bench_.SetDebuggerAvailable(false);
-    EXPECT_FALSE(bench_.GetDebugger());
 }
 
 }  // namespace

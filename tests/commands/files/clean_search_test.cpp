@@ -93,6 +93,7 @@ class CleanSearch : public testing::Test {
     Tree tree;
 };
 
+// A file matching two fields, listed twice, is a golden case (clean-lists-*).
 TEST_F(CleanSearch, OwnMatchesFieldByFieldThenSubdirectoriesDepthFirst) {
     const struct {
         const char* types;
@@ -102,10 +103,6 @@ TEST_F(CleanSearch, OwnMatchesFieldByFieldThenSubdirectoriesDepthFirst) {
         {"*.obj; *.pdb",
          true,
          {"r/a.obj", "r/c.obj", "r/a.pdb", "r/b/b.obj", "r/b/deep/z.pdb", "r/x.obj/in.obj"}},
-        // A file matching two fields is listed twice.
-        {"a.*;*.obj",
-         true,
-         {"r/a.obj", "r/a.pdb", "r/a.obj", "r/c.obj", "r/b/b.obj", "r/x.obj/in.obj"}},
         {"*.obj", false, {"r/a.obj", "r/c.obj"}},
         {" ; ", true, {}},
     };
@@ -154,26 +151,14 @@ TEST_F(CleanSearch, DeletionCountsOverTheFullRangeThroughTheListedDirectories) {
     const CleanList list = Search(tree, "*.obj");
     ASSERT_EQ(list.files.size(), 70003u);
 
-    const struct {
-        sys::DeleteOutcome outcome;
-        DeleteSummary summary;
-    } cases[] = {
-        {sys::DeleteOutcome::kDeleted, {70003, 0, 0, 0}},
-        {sys::DeleteOutcome::kGone, {0, 70003, 0, 0}},
-        {sys::DeleteOutcome::kChanged, {0, 0, 70003, 0}},
-        {sys::DeleteOutcome::kFailed, {0, 0, 0, 70003}},
-    };
-    for (const auto& c : cases) {
-        tree.outcome = c.outcome;
-        tree.deletedPaths.clear();
-        tree.deletedThrough.clear();
-        ProgressDlg progress(tree);
-        const DeleteSummary summary = DeleteFiles(tree, progress, list);
-        EXPECT_EQ(std::tie(summary.deleted, summary.gone, summary.changed, summary.failed),
-                  std::tie(c.summary.deleted, c.summary.gone, c.summary.changed, c.summary.failed));
-        EXPECT_EQ(tree.progressMaximum, 70003u);
-        EXPECT_EQ(tree.progressPosition, 70003u);
-    }
+    // The other outcomes are counted on a real tree (the POSIX clean-up faults).
+    tree.outcome = sys::DeleteOutcome::kFailed;
+    ProgressDlg progress(tree);
+    const DeleteSummary summary = DeleteFiles(tree, progress, list);
+    EXPECT_EQ(std::tie(summary.deleted, summary.gone, summary.changed, summary.failed),
+              std::make_tuple(0u, 0u, 0u, 70003u));
+    EXPECT_EQ(tree.progressMaximum, 70003u);
+    EXPECT_EQ(tree.progressPosition, 70003u);
     EXPECT_EQ(tree.deletedPaths[2], "r/b/f0.obj");
     EXPECT_EQ(tree.deletedPaths.back(), "r/x.obj/in.obj");
     // Each deletion names the directories as they were when listed.
