@@ -11,19 +11,6 @@ namespace {
 
 using testing::ComApartment;
 
-class ConnectObjectTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(apartment_.Result());
-        ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
-                                                  IID_IDTCommandTarget,
-                                                  reinterpret_cast<void**>(target_.Receive())));
-    }
-
-    ComApartment apartment_;
-    ComPtr<IDTCommandTarget> target_;
-};
-
 // One of the library's exports, as COM would call it.
 template <class F>
 F* Export(const char* name) {
@@ -78,13 +65,16 @@ TEST(ComServerTest, CanUnloadOnlyWithoutObjectsAndLocks) {
     EXPECT_EQ(CanUnloadNow(), S_OK);
 }
 
-TEST_F(ConnectObjectTest, AnswersExactlyItsFourInterfacesWithOneIdentity) {
-    ComPtr<IUnknown> identity = target_.As<IUnknown>(IID_IUnknown);
-    ASSERT_TRUE(identity);
+TEST(ComServerTest, ConnectAnswersExactlyItsFourInterfacesWithOneIdentityAndNeedsNoIde) {
+    ComApartment apartment;
+    ComPtr<IUnknown> identity;
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
+                                              IID_IUnknown,
+                                              reinterpret_cast<void**>(identity.Receive())));
     const IID answered[] = {IID_IUnknown, IID_IDispatch, IID_IDTExtensibility2,
                             IID_IDTCommandTarget};
     for (const IID& iid : answered) {
-        ComPtr<IUnknown> part = target_.As<IUnknown>(iid);
+        ComPtr<IUnknown> part = identity.As<IUnknown>(iid);
         ASSERT_TRUE(part);
         EXPECT_EQ(part.As<IUnknown>(IID_IUnknown).Get(), identity.Get());
     }
@@ -93,14 +83,11 @@ TEST_F(ConnectObjectTest, AnswersExactlyItsFourInterfacesWithOneIdentity) {
         EXPECT_EQ(identity->QueryInterface(iid, &object), E_NOINTERFACE);
         EXPECT_EQ(object, nullptr);
     }
-}
 
-TEST_F(ConnectObjectTest, LifecycleCallsSucceedWithoutAnIde) {
-    ComPtr<IDTExtensibility2> addIn = target_.As<IDTExtensibility2>(IID_IDTExtensibility2);
-    ASSERT_TRUE(addIn);
-    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
     // An application object that is not the IDE leaves the add-in unconnected.
-    ComPtr<IDispatch> notTheIde = target_.As<IDispatch>(IID_IDispatch);
+    ComPtr<IDTExtensibility2> addIn = identity.As<IDTExtensibility2>(IID_IDTExtensibility2);
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    ComPtr<IDispatch> notTheIde = identity.As<IDispatch>(IID_IDispatch);
     EXPECT_HRESULT_SUCCEEDED(addIn->OnConnection(notTheIde.Get(), 0, nullptr, &custom));
     EXPECT_HRESULT_SUCCEEDED(addIn->OnDisconnection(0, &custom));
     SafeArrayDestroy(custom);

@@ -25,8 +25,14 @@ struct DialogTemplate {
     std::vector<TemplateItem> items;
 };
 
-// Header, menu, class, caption, font, then the items, each on a DWORD boundary.
-inline DialogTemplate ReadDialogTemplate(const BYTE* data) {
+// The dialog template `id` of the library; empty when it has none. Header, menu, class, caption,
+// font, then the items, each on a DWORD boundary.
+inline DialogTemplate LoadDialogTemplate(HMODULE library, int id) {
+    HRSRC found = FindResourceW(library, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));
+    const auto* data =
+        static_cast<const BYTE*>(found ? LockResource(LoadResource(library, found)) : nullptr);
+    if (!data)
+        return {};
     const auto word = [&](std::size_t at) {
         WORD w;
         std::memcpy(&w, data + at, 2);
@@ -81,13 +87,6 @@ inline DialogTemplate ReadDialogTemplate(const BYTE* data) {
         dialog.items.push_back(item);
     }
     return dialog;
-}
-
-// The dialog template `id` of the library; empty when it has none.
-inline DialogTemplate LoadDialogTemplate(HMODULE library, int id) {
-    HRSRC found = FindResourceW(library, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));
-    const void* data = found ? LockResource(LoadResource(library, found)) : nullptr;
-    return data ? ReadDialogTemplate(static_cast<const BYTE*>(data)) : DialogTemplate{};
 }
 
 }  // namespace win32::testing

@@ -104,6 +104,10 @@ TEST_F(LateBound, QueryStatusAndExecReachTheCommandTargetThroughEitherInterface)
     // through the command target's too; an unknown name is refused.
     SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
     const DISPID kOnStartupComplete = 4;
+    DISPID found = DISPID_UNKNOWN;
+    LPOLESTR name = const_cast<LPOLESTR>(L"OnStartupComplete");
+    EXPECT_HRESULT_SUCCEEDED(byDefault->GetIDsOfNames(IID_NULL, &name, 1, 0, &found));
+    EXPECT_EQ(found, kOnStartupComplete);
     EXPECT_HRESULT_SUCCEEDED(Call(byDefault.Get(), nullptr, kOnStartupComplete,
                                   {Reference(VT_ARRAY | VT_VARIANT, &custom)}));
     EXPECT_EQ(Call(byDefault.Get(), L"NoSuchMember", 0, {}), DISP_E_UNKNOWNNAME);
