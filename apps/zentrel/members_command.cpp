@@ -1,14 +1,14 @@
 #include "members_command.h"
 
 #include <CLI/CLI.hpp>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <iterator>
+#include <algorithm>
+#include <charconv>
+#include <ostream>
 #include <vector>
 
 #include "analysis/file_member_scanner.h"
 #include "analysis/line_feeds.h"
+#include "workbench/file_io.h"
 
 namespace app {
 
@@ -22,12 +22,10 @@ void AddMembersCommand(CLI::App& zentrel, MembersOptions& options) {
 }
 
 int RunMembers(const MembersOptions& options, std::ostream& out, std::ostream& errors) {
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(options.file, error))
-        in.open(options.file, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(in), {}};
-    if (!in.is_open() || in.bad()) {
+    // Read once at the file's size; the text is then changed in place, never copied.
+    std::string text;
+    std::string reason;
+    if (!workbench::ReadFileBytes(options.file, text, reason)) {
         errors << "zentrel members: not a readable file: " << options.file << '\n';
         return 2;
     }
@@ -37,8 +35,18 @@ int RunMembers(const MembersOptions& options, std::ostream& out, std::ostream& e
     std::vector<std::string> names;
     std::vector<std::uint32_t> lines;
     analysis::ScanFileMembers(text, options.classes, names, lines);
-    for (std::size_t i = 0; i < names.size(); ++i)
-        out << names[i] << '\t' << lines[i] << '\n';
+    // One write for the whole list: a stream written per item costs more than the scan.
+    std::string list;
+    char number[16];
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        list += names[i];
+        list += '\t';
+        const std::to_chars_result written =
+            std::to_chars(number, number + sizeof number, lines[i]);
+        list.append(number, written.ptr);
+        list += '\n';
+    }
+    out.write(list.data(), static_cast<std::streamsize>(list.size()));
     return 0;
 }
 

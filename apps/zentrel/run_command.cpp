@@ -39,10 +39,8 @@ int Usage(std::ostream& errors, const std::string& reason) {
     return kExitUsage;
 }
 
-// Every file of a run is read twice: checked on a scratch IDE, then opened for real. With
-// large blocks kept on the heap rather than mapped afresh and unmapped, the second copy lands
-// in pages the first one already touched: that halves the page faults of a large file, which
-// are most of what opening it costs.
+// Large blocks kept on the heap rather than mapped afresh and unmapped land in pages that
+// blocks freed before them touched: page faults are most of what opening a large file costs.
 void KeepLargeBlocksOnTheHeap() {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
@@ -71,7 +69,9 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     }
 
     // Files and positions are checked on a scratch IDE first: a usage error must leave the
-    // profile, the IDE's state and every file as they were.
+    // profile, the IDE's state and every file as they were. The run's IDE then takes the texts
+    // the check read, so each file is read and indexed once.
+    auto bench = std::make_shared<workbench::Workbench>();
     {
         workbench::Workbench scratch;
         for (const Step& step : steps) {
@@ -90,6 +90,7 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
                 return Usage(errors, error);
             }
         }
+        bench->AdoptTexts(scratch);
     }
 
     std::unique_ptr<posix::FileProfileStore> profile =
@@ -106,7 +107,6 @@ int RunSteps(const RunOptions& options, std::ostream& out, std::ostream& errors)
     platform.SetDryRun(options.dryRun);
     platform.SetModuleVersion(ProgramVersion());
 
-    auto bench = std::make_shared<workbench::Workbench>();
     if (options.solution) {
         std::string error;
         if (!bench->LoadSolutionDirectory(*options.solution, error))

@@ -22,17 +22,40 @@ std::shared_ptr<TextDocument> DocumentList::OpenFile(const std::string& path, st
         std::string bytes;
         std::string reason = "empty path";
         std::optional<std::string> given;
+        std::optional<FileStamp> stamp;
         if (textSource_ && !normalized.empty() && (given = textSource_(normalized))) {
-            bytes = std::move(*given);
-        } else if (normalized.empty() || !ReadFileBytes(normalized, bytes, reason)) {
+            document = std::make_shared<TextDocument>(normalized, std::move(*given), context_);
+        } else if (std::shared_ptr<TextDocument> adopted = TakeAdopted(normalized)) {
+            document = std::make_shared<TextDocument>(normalized, adopted->SharedContent(),
+                                                      context_, adopted->ReadStamp());
+        } else if (normalized.empty() || !ReadFileBytes(normalized, bytes, reason, &stamp)) {
             error = "cannot read " + path + ": " + reason;
             return nullptr;
+        } else {
+            document = std::make_shared<TextDocument>(
+                normalized, std::make_shared<DocumentText>(std::move(bytes)), context_, stamp);
         }
-        document = std::make_shared<TextDocument>(normalized, std::move(bytes), context_);
         documents_.push_back(document);
     }
     active_ = document;
     return document;
+}
+
+void DocumentList::AdoptTexts(const DocumentList& other) {
+    for (const std::shared_ptr<TextDocument>& document : other.documents_) {
+        if (document->ReadStamp() && !document->Content().Modified())
+            adopted_.emplace(document->Path(), document);
+    }
+}
+
+std::shared_ptr<TextDocument> DocumentList::TakeAdopted(const std::string& normalizedPath) {
+    const auto found = adopted_.find(normalizedPath);
+    if (found == adopted_.end())
+        return nullptr;
+    std::shared_ptr<TextDocument> document = std::move(found->second);
+    adopted_.erase(found);
+    // Read again when the file changed since, as a first opening would.
+    return StampOf(normalizedPath) == document->ReadStamp() ? document : nullptr;
 }
 
 std::shared_ptr<TextDocument> DocumentList::Find(const ide::Document* document) const {

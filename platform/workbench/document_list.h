@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "editor/ide.h"
@@ -37,12 +38,20 @@ class DocumentList : public ide::Documents {
     using TextSource = std::function<std::optional<std::string>(const std::string& path)>;
     void SetTextSource(TextSource source) { textSource_ = std::move(source); }
     const std::shared_ptr<TextDocument>& Active() const { return active_; }
+    // The texts `other` read from files, taken over: opening one of those files here takes
+    // its text instead of reading and indexing the file again, as long as the file's stamp is
+    // still the one it had when read. `other` must not change those texts afterwards.
+    void AdoptTexts(const DocumentList& other);
 
   private:
+    // The adopted text for the path, unless its file changed since it was read.
+    std::shared_ptr<TextDocument> TakeAdopted(const std::string& normalizedPath);
+
     std::shared_ptr<const EditorContext> context_;
     std::vector<std::shared_ptr<TextDocument>> documents_;
     std::shared_ptr<TextDocument> active_;
     TextSource textSource_;
+    std::unordered_map<std::string, std::shared_ptr<TextDocument>> adopted_;
 };
 
 }  // namespace workbench

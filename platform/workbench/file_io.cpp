@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "workbench/memory_advice.h"
+
 namespace workbench {
 namespace {
 
@@ -29,7 +31,19 @@ std::string NormalizePath(const std::string& path) {
     return absolute.string();
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason) {
+std::optional<FileStamp> StampOf(const std::string& path) {
+    std::error_code error;
+    FileStamp stamp;
+    stamp.time = std::filesystem::last_write_time(path, error);
+    if (!error)
+        stamp.size = std::filesystem::file_size(path, error);
+    if (error)
+        return std::nullopt;
+    return stamp;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason,
+                   std::optional<FileStamp>* stamp) {
     std::error_code error;
     std::filesystem::file_status status = std::filesystem::status(path, error);
     if (error) {
@@ -45,6 +59,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& rea
         reason = "not a regular file";
         return false;
     }
+    if (stamp != nullptr)
+        *stamp = StampOf(path);
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         reason = LastError();
@@ -53,7 +69,12 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& rea
     // Read in place at the size the file has now, and on while it grows: no chunk is copied
     // again and the text is never moved to a larger buffer on the way.
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    std::string content(error ? 0 : static_cast<std::size_t>(size) + 1, '\0');
+    std::string content;
+    if (!error) {
+        content.reserve(static_cast<std::size_t>(size) + 1);
+        ExpectFilling(content.data(), content.capacity());
+        content.resize(static_cast<std::size_t>(size) + 1);
+    }
     std::size_t length = 0;
     for (;;) {
         if (length == content.size())

@@ -1,16 +1,25 @@
 #include "workbench/text_buffer.h"
 
 #include <algorithm>
+#include <limits>
+
+#include "analysis/line_feeds.h"
+#include "workbench/memory_advice.h"
 
 namespace workbench {
 
 TextBuffer::TextBuffer(std::string bytes) : bytes_(std::move(bytes)) {
+    // Room for a line per LF, the lines of most texts, found a word at a time: the index of a
+    // file is then written once, into memory that is never moved.
+    if (bytes_.size() < static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        starts_.reserve(static_cast<std::size_t>(analysis::CountLineFeeds(bytes_)) + 1);
+        ExpectFilling(starts_.data(), starts_.capacity() * sizeof(std::size_t));
+    }
     Index();
 }
 
 void TextBuffer::Index() {
     starts_.assign(1, 0);
-    ends_.clear();
     // The next CR and the next LF, each looked for with memchr and kept until passed: a file
     // with one kind of break never looks for the other kind more than once.
     const std::string_view text(bytes_);
@@ -19,14 +28,19 @@ void TextBuffer::Index() {
     while (cr != text.npos || lf != text.npos) {
         const std::size_t at = std::min(cr, lf);
         const std::size_t next = at == cr && lf == at + 1 ? at + 2 : at + 1;
-        ends_.push_back(at);
         starts_.push_back(next);
         if (cr < next)
             cr = text.find('\r', next);
         if (lf < next)
             lf = text.find('\n', next);
     }
-    ends_.push_back(bytes_.size());
+}
+
+std::size_t TextBuffer::LineEnd(long line) const {
+    if (line + 1 >= LineCount())
+        return bytes_.size();
+    const std::size_t next = LineStart(line + 1);
+    return next >= 2 && bytes_[next - 1] == '\n' && bytes_[next - 2] == '\r' ? next - 2 : next - 1;
 }
 
 std::size_t TextBuffer::NextLineStart(long line) const {

@@ -23,7 +23,7 @@ class TextBuffer {
     long LineCount() const { return static_cast<long>(starts_.size()); }
     std::size_t LineStart(long line) const { return starts_[static_cast<std::size_t>(line)]; }
     // The end of the line's text, in front of its break.
-    std::size_t LineEnd(long line) const { return ends_[static_cast<std::size_t>(line)]; }
+    std::size_t LineEnd(long line) const;
     // The start of the following line; the end of the text for the last line.
     std::size_t NextLineStart(long line) const;
     long LineOf(std::size_t offset) const;
@@ -45,8 +45,8 @@ class TextBuffer {
     void Index();
 
     std::string bytes_;
+    // Where each line starts; its end is found from the next start and the break before it.
     std::vector<std::size_t> starts_;
-    std::vector<std::size_t> ends_;
 };
 
 }  // namespace workbench

@@ -24,12 +24,19 @@ std::string LanguageForPath(const std::string& path) {
 
 TextDocument::TextDocument(std::string path, std::string bytes,
                            std::shared_ptr<const EditorContext> context)
+    : TextDocument(std::move(path), std::make_shared<DocumentText>(std::move(bytes)),
+                   std::move(context)) {}
+
+TextDocument::TextDocument(std::string path, std::shared_ptr<DocumentText> text,
+                           std::shared_ptr<const EditorContext> context,
+                           std::optional<FileStamp> stamp)
     : path_(std::move(path)),
       language_(LanguageForPath(path_)),
-      text_(std::make_shared<DocumentText>(std::move(bytes))),
+      text_(std::move(text)),
       selection_(std::make_shared<workbench::Selection>(text_, std::move(context))),
       window_(std::make_shared<DocumentWindow>(selection_)),
-      windows_(std::make_shared<SingleWindow>()) {}
+      windows_(std::make_shared<SingleWindow>()),
+      stamp_(stamp) {}
 
 long TextDocument::Save(const std::string& fileName) {
     std::string target = fileName.empty() ? path_ : NormalizePath(fileName);

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editor/ide.h"
 #include "workbench/document_text.h"
 #include "workbench/document_window.h"
 #include "workbench/editor_context.h"
+#include "workbench/file_io.h"
 #include "workbench/selection.h"
 
 namespace workbench {
@@ -16,6 +18,11 @@ class TextDocument : public ide::Document {
   public:
     // `path` is already normalized; the language follows its extension.
     TextDocument(std::string path, std::string bytes, std::shared_ptr<const EditorContext> context);
+    // Over a text already read and indexed, which the document takes over; `stamp` is the
+    // file's when the text was read.
+    TextDocument(std::string path, std::shared_ptr<DocumentText> text,
+                 std::shared_ptr<const EditorContext> context,
+                 std::optional<FileStamp> stamp = std::nullopt);
 
     std::string FullName() override { return path_; }
     std::string Type() override { return "Text"; }
@@ -30,6 +37,9 @@ class TextDocument : public ide::Document {
 
     const std::string& Path() const { return path_; }
     const DocumentText& Content() const { return *text_; }
+    const std::shared_ptr<DocumentText>& SharedContent() const { return text_; }
+    // The file's stamp when its text was read; nothing for a text given otherwise.
+    const std::optional<FileStamp>& ReadStamp() const { return stamp_; }
     workbench::Selection& Cursor() const { return *selection_; }
     // Save under its own name, with the reason when writing fails.
     bool SaveInPlace(std::string& reason);
@@ -41,6 +51,7 @@ class TextDocument : public ide::Document {
     std::shared_ptr<workbench::Selection> selection_;
     std::shared_ptr<DocumentWindow> window_;
     std::shared_ptr<SingleWindow> windows_;
+    std::optional<FileStamp> stamp_;
 };
 
 // "C/C++" for the C, C++ and IDL extensions, else "Plain Text".

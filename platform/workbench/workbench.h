@@ -50,6 +50,9 @@ class Workbench : public ide::Environment {
     void SetTextSource(DocumentList::TextSource source) {
         documents_->SetTextSource(std::move(source));
     }
+    // Files `other` opened open here without being read again while unchanged on disk
+    // (DocumentList::AdoptTexts).
+    void AdoptTexts(const Workbench& other) { documents_->AdoptTexts(*other.documents_); }
     // Anchor and caret by 1-based line and character column.
     bool SetSelection(const ide::Ref<ide::Document>& document, long anchorLine, long anchorColumn,
                       long caretLine, long caretColumn, std::string& error);

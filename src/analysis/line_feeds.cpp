@@ -28,9 +28,13 @@ int CountLineFeeds(std::string_view text) {
 }
 
 std::string WithLfLines(std::string text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))
-            text[i] = '\n';
+    // Most files hold no lone CR, many no CR at all: memchr passes over them at memory speed.
+    char* at = text.data();
+    char* const end = at + text.size();
+    while ((at = static_cast<char*>(std::memchr(at, '\r', static_cast<std::size_t>(end - at))))) {
+        if (at + 1 == end || at[1] != '\n')
+            *at = '\n';
+        ++at;
     }
     return text;
 }
