@@ -43,7 +43,8 @@ std::shared_ptr<TextDocument> DocumentList::OpenFile(const std::string& path, st
 
 void DocumentList::AdoptTexts(const DocumentList& other) {
     for (const std::shared_ptr<TextDocument>& document : other.documents_) {
-        if (document->ReadStamp() && !document->Content().Modified())
+        const DocumentText& text = document->Content();
+        if (document->ReadStamp() && !text.Modified() && text.Bookmarks().empty())
             adopted_.emplace(document->Path(), document);
     }
 }

@@ -38,9 +38,9 @@ class DocumentList : public ide::Documents {
     using TextSource = std::function<std::optional<std::string>(const std::string& path)>;
     void SetTextSource(TextSource source) { textSource_ = std::move(source); }
     const std::shared_ptr<TextDocument>& Active() const { return active_; }
-    // The texts `other` read from files, taken over: opening one of those files here takes
-    // its text instead of reading and indexing the file again, as long as the file's stamp is
-    // still the one it had when read. `other` must not change those texts afterwards.
+    // The texts `other` read from files and left as read, taken over: opening one of those
+    // files here takes its text instead of reading and indexing the file again, as long as the
+    // file's stamp is still the one it had when read. `other` must not change them afterwards.
     void AdoptTexts(const DocumentList& other);
 
   private:
