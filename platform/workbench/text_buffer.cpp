@@ -1,38 +1,51 @@
 #include "workbench/text_buffer.h"
 
 #include <algorithm>
-#include <limits>
+#include <bit>
 
-#include "analysis/line_feeds.h"
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "workbench/memory_advice.h"
 
 namespace workbench {
 
 TextBuffer::TextBuffer(std::string bytes) : bytes_(std::move(bytes)) {
-    // Room for a line per LF, the lines of most texts, found a word at a time: the index of a
-    // file is then written once, into memory that is never moved.
-    if (bytes_.size() < static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        starts_.reserve(static_cast<std::size_t>(analysis::CountLineFeeds(bytes_)) + 1);
-        ExpectFilling(starts_.data(), starts_.capacity() * sizeof(std::size_t));
-    }
+    // Room for the lines of a text of usual line lengths, reserved once: a file's index is
+    // then written into memory that is never moved, and only a text of short lines grows it.
+    starts_.reserve(bytes_.size() / 24 + 16);
+    ExpectFilling(starts_.data(), starts_.capacity() * sizeof(std::size_t));
     Index();
 }
 
 void TextBuffer::Index() {
     starts_.assign(1, 0);
-    // The next CR and the next LF, each looked for with memchr and kept until passed: a file
-    // with one kind of break never looks for the other kind more than once.
-    const std::string_view text(bytes_);
-    std::size_t cr = text.find('\r');
-    std::size_t lf = text.find('\n');
-    while (cr != text.npos || lf != text.npos) {
-        const std::size_t at = std::min(cr, lf);
-        const std::size_t next = at == cr && lf == at + 1 ? at + 2 : at + 1;
+    const char* const data = bytes_.data();
+    const std::size_t size = bytes_.size();
+    std::size_t next = 0;  // the start of the line after the last break taken
+    const auto take = [&](std::size_t at) {
+        if (at < next)
+            return;  // the LF of a CR LF pair
+        next = data[at] == '\r' && at + 1 < size && data[at + 1] == '\n' ? at + 2 : at + 1;
         starts_.push_back(next);
-        if (cr < next)
-            cr = text.find('\r', next);
-        if (lf < next)
-            lf = text.find('\n', next);
+    };
+    std::size_t at = 0;
+#if defined(__SSE2__)
+    // Both breaks looked for in 16 bytes at a time, in one pass.
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; size - at >= 16; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        auto breaks = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr))));
+        for (; breaks != 0; breaks &= breaks - 1)
+            take(at + static_cast<std::size_t>(std::countr_zero(breaks)));
+    }
+#endif
+    for (; at < size; ++at) {
+        if (data[at] == '\n' || data[at] == '\r')
+            take(at);
     }
 }
 
