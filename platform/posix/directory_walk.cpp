@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace posix {
 
@@ -102,6 +104,34 @@ sys::EntryKind KindOf(mode_t mode) {
     return sys::EntryKind::kOther;
 }
 
+// Byte order of the names, as std::string compares them. Most names differ in their first
+// eight bytes, so those are compared as one number and the entries moved only once.
+void SortByName(std::vector<sys::DirectoryEntry>& entries) {
+    struct Key {
+        std::uint64_t head;  // the first eight bytes, big-endian, zeros after a shorter name
+        std::size_t index;
+    };
+    std::vector<Key> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::uint64_t head = 0;
+        for (std::size_t b = 0; b < 8; ++b) {
+            const std::string& name = entries[i].name;
+            head = head << 8 | (b < name.size() ? static_cast<unsigned char>(name[b]) : 0u);
+        }
+        keys.push_back({head, i});
+    }
+    // A name holds no NUL, so a shorter name's zeros order it before any longer one.
+    std::sort(keys.begin(), keys.end(), [&entries](const Key& a, const Key& b) {
+        return a.head != b.head ? a.head < b.head : entries[a.index].name < entries[b.index].name;
+    });
+    std::vector<sys::DirectoryEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const Key& key : keys)
+        sorted.push_back(std::move(entries[key.index]));
+    entries = std::move(sorted);
+}
+
 }  // namespace
 
 std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep> steps,
@@ -152,9 +182,7 @@ std::optional<sys::DirectoryListing> ListDirectory(std::span<const sys::PathStep
     }
     ::closedir(stream);
     // Name order, so a run lists the same way each time, as an NTFS directory does.
-    std::sort(
-        listing.entries.begin(), listing.entries.end(),
-        [](const sys::DirectoryEntry& a, const sys::DirectoryEntry& b) { return a.name < b.name; });
+    SortByName(listing.entries);
     return listing;
 }
 

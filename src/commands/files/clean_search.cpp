@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "commands/files/clean_pattern.h"
 #include "commands/files/file_types.h"
 #include "commands/files/format_size.h"
 
@@ -33,12 +34,13 @@ CleanList SearchForFiles(sys::Platform& platform, ProgressDlg& progress,
                          const std::string& directory, bool recursive, const std::string& fileTypes,
                          editor::PathStyle style) {
     CleanList list;
-    const std::vector<std::string> fields = SplitFileTypes(fileTypes);
+    std::vector<CleanPattern> patterns;
+    for (std::string& field : SplitFileTypes(fileTypes))
+        patterns.emplace_back(std::move(field));
     const char separator = editor::Separator(style);
-    const sys::SizeWanted matchesAny = [&fields](std::string_view name) {
-        return std::any_of(fields.begin(), fields.end(), [name](const std::string& field) {
-            return MatchesWildcard(field, name);
-        });
+    const sys::SizeWanted matchesAny = [&patterns](std::string_view name) {
+        return std::any_of(patterns.begin(), patterns.end(),
+                           [name](const CleanPattern& pattern) { return pattern.Matches(name); });
     };
     // Depth first in listing order without recursion: a directory's subdirectories are
     // pushed last to first, so the first comes off next.
@@ -63,11 +65,14 @@ CleanList SearchForFiles(sys::Platform& platform, ProgressDlg& progress,
         std::string prefix = next.path;
         if (prefix.empty() || prefix.back() != separator)
             prefix += separator;
-        for (const std::string& field : fields) {
+        for (const CleanPattern& pattern : patterns) {
             for (const sys::DirectoryEntry& entry : listing->entries) {
-                if (entry.kind != sys::EntryKind::kFile || !MatchesWildcard(field, entry.name))
+                if (entry.kind != sys::EntryKind::kFile || !pattern.Matches(entry.name))
                     continue;
-                list.files.push_back({prefix + entry.name, entry.name, index, entry.size});
+                std::string path;
+                path.reserve(prefix.size() + entry.name.size());
+                path.append(prefix).append(entry.name);
+                list.files.push_back({std::move(path), entry.name, index, entry.size});
                 list.total += entry.size;
             }
         }
@@ -85,8 +90,12 @@ CleanList SearchForFiles(sys::Platform& platform, ProgressDlg& progress,
 
 std::string ConfirmationText(const CleanList& list) {
     std::string text = "Files that will be DELETED:\r\n\r\n";
+    std::size_t size = text.size() + 64;
     for (const CleanList::File& file : list.files)
-        text += file.path + "\r\n";
+        size += file.path.size() + 2;
+    text.reserve(size);
+    for (const CleanList::File& file : list.files)
+        text.append(file.path).append("\r\n");
     text += "\r\nTotal: " + std::to_string(list.files.size()) + " files, " +
             FormatSize(list.total) + "\r\n";
     return text;
