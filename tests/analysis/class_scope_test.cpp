@@ -56,9 +56,35 @@ TEST(ClassScope, FindsTheClassAndTheNearestColonAbove) {
         {"int x;\nvoid F() {\n^\tint b;\n}", false, ""},
         {"}\n^int a;", false, ""},
         {":\n^int a;", false, ""},
+        // Whole blocks are passed over on the way back; a '}' on a "//" line is not one.
+        {"class A {\n\tclass B {\n^\t\tint x;\n\t};\n};", true, "B"},
+        {"class A {\npublic:\n\tclass B { int y; };\n^\tint x;\n};", true, "A", "public"},
+        {"class A { int a; }; class B {\n^\tint x;\n};", true, "B"},
+        {"class A {\n\tint y;\n};\n^int x;", false, ""},
+        {"namespace N {\nclass A;\n}\nclass B {\n^\tint x;\n};", true, "B"},
+        {"class A {\npublic: int a; private: int b;\n^\tint x;\n};", true, "A", "private"},
+        {"class A {\n\t// }\n^\tint x;\n};", true, "A"},
+        {"class A {\n\tvoid F() { /* } */ }\n^\tint x;\n};", true, "A"},
+        {"class A {\n\tvoid F() { // {\n\t}\n^\tint y;\n};", true, "A"},
+        // Braces the walk cannot tell from code: in a block comment it meets before the
+        // comment's start, in a character literal, in a disabled block.
+        {"class A {\n\t/* } */\n^\tint x;\n};", false, ""},
+        {"class A {\n\tchar c = '}';\n^\tint x;\n};", false, ""},
+        {"class A {\n#if 0\n}\n#endif\n^\tint x;\n};", false, ""},
+        {"}\n}\n^int x;", false, ""},
     };
     for (const Row& row : rows)
         Check(row, FindClassScope);
+}
+
+TEST(ClassScope, TextEndsAtItsFirstNul) {
+    // Line 3 lies in class B only past the NUL: before it the text ends after class A.
+    const std::string text("class A {};\0\n};\nclass B {\n\tint x;\n};", 36);
+    std::string className;
+    std::string access;
+    EXPECT_FALSE(FindClassScope(text, 3, className, access));
+    EXPECT_TRUE(FindClassScope(text.substr(12), 3, className, access));
+    EXPECT_EQ(className, "B");
 }
 
 TEST(ClassScope, DefinitionClassIsTheFirstQualificationOrHeadFromTheLine) {
