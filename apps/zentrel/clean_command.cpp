@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "commands/files/clean_search.h"
 #include "commands/files/file_types.h"
@@ -16,14 +17,9 @@ namespace app {
 
 namespace {
 
-std::string WithLineFeeds(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (c != '\r')
-            out += c;
-    }
-    return out;
+std::string WithLineFeeds(std::string text) {
+    std::erase(text, '\r');
+    return text;
 }
 
 bool Confirmed(std::size_t count, std::istream& input, std::ostream& errors) {
