@@ -11,7 +11,6 @@
 #include <numeric>
 
 #include "commands/files/clean_search.h"
-#include "posix/directory_walk.h"
 #include "support/quiet_terminal.h"
 #include "support/temp_dir.h"
 #include "support/tree_snapshot.h"
@@ -84,34 +83,26 @@ class CleanFaults : public testing::Test {
 
 TEST_F(CleanFaults, NothingOutsideTheTreeIsReachedAndWhatChangedIsLeftAlone) {
     using Change = std::function<void(const fs::path& root, const fs::path& outside)>;
+    const Change none = [](const fs::path&, const fs::path&) {};
     const struct {
         const char* name;
-        bool longPath;
         Change change;  // between listing and deletion
         DeleteSummary summary;
-        Strings left;  // of the listed files
+        Strings left = {};  // of the listed files
+        bool longPath = false;
     } cases[] = {
-        {"nothing changed", false, [](const fs::path&, const fs::path&) {}, {3, 0, 0, 0}, {}},
-        {"a path over 4,096 bytes",
-         true,
-         [](const fs::path&, const fs::path&) {},
-         {4, 0, 0, 0},
-         {}},
+        {"nothing changed", none, {3, 0, 0, 0}},
+        {"a path over 4,096 bytes", none, {4, 0, 0, 0}, {}, true},
         {"file deleted meanwhile",
-         false,
          [](const fs::path& root, const fs::path&) { fs::remove(root / "a.obj"); },
-         {2, 1, 0, 0},
-         {}},
+         {2, 1, 0, 0}},
         {"file swapped for a link to its twin outside",
-         false,
          [](const fs::path& root, const fs::path& outside) {
              fs::remove(root / "a.obj");
              fs::create_symlink(outside / "a.obj", root / "a.obj");
          },
-         {2, 0, 1, 0},
-         {}},
+         {2, 0, 1, 0}},
         {"directory swapped for a link to its twin outside",
-         false,
          [](const fs::path& root, const fs::path& outside) {
              fs::rename(root / "sub", root / "was");
              fs::create_directory_symlink(outside / "sub", root / "sub");
@@ -119,7 +110,6 @@ TEST_F(CleanFaults, NothingOutsideTheTreeIsReachedAndWhatChangedIsLeftAlone) {
          {2, 0, 1, 0},
          {"was/b.obj"}},
         {"directory swapped for a link to its parent",
-         false,
          [](const fs::path& root, const fs::path&) {
              fs::rename(root / "sub", root / "was");
              fs::rename(root / "was" / "b.obj", root / "b.obj");
@@ -128,7 +118,6 @@ TEST_F(CleanFaults, NothingOutsideTheTreeIsReachedAndWhatChangedIsLeftAlone) {
          {2, 0, 1, 0},
          {"b.obj"}},
         {"directory swapped for another directory",
-         false,
          [](const fs::path& root, const fs::path&) {
              fs::rename(root / "sub", root / "was");
              fs::create_directories(root / "sub");
@@ -177,35 +166,6 @@ TEST_F(CleanFaults, NothingOutsideTheTreeIsReachedAndWhatChangedIsLeftAlone) {
         }
     }
     EXPECT_EQ(platform.errors.str(), "");
-}
-
-// The listing itself: links of every kind stay leaves, and only the sizes the search wants
-// cost a status call.
-TEST(CleanListing, KeepsKindsAndReadsOnlyTheWantedSizes) {
-    testing_support::TempDir dir;
-    const fs::path root = dir.Path() / "tree";
-    for (const char* file : {"tree/a.obj", "tree/sub/b.obj", "tree/big.obj", "tree/notes.txt"})
-        dir.Write(file, std::string(file).substr(5, 3));
-    fs::create_directory_symlink(dir.Path(), root / "out");
-    fs::create_symlink(root / "a.obj", root / "file.obj");
-    fs::create_symlink("nowhere", root / "dangling.obj");
-    const auto objects = [](std::string_view name) { return name.ends_with(".obj"); };
-    const std::pair<sys::SizeWanted, const char*> cases[] = {
-        {{}, "a.obj:0:3 big.obj:0:3 dangling.obj:2 file.obj:2 notes.txt:0:3 out:2 sub:1 "},
-        {objects, "a.obj:0:3 big.obj:0:3 dangling.obj:2 file.obj:2 notes.txt:0:0 out:2 sub:1 "},
-    };
-    for (const auto& [sized, expected] : cases) {
-        const std::optional<sys::DirectoryListing> listing =
-            posix::ListDirectory(std::vector<sys::PathStep>{{root.string(), {}}}, sized);
-        ASSERT_TRUE(listing);
-        std::string entries;  // name:kind(:size of a file)
-        for (const sys::DirectoryEntry& entry : listing->entries) {
-            entries +=
-                entry.name + ":" + std::to_string(static_cast<int>(entry.kind)) +
-                (entry.kind == sys::EntryKind::kFile ? ":" + std::to_string(entry.size) : "") + " ";
-        }
-        EXPECT_EQ(entries, expected);
-    }
 }
 
 }  // namespace
