@@ -5,19 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "workbench/workbench.h"
+#include "bench_fixture.h"
 
 namespace {
 
 using ide::BarGeneration;
 using workbench::ButtonState;
 
-class CommandBarsTest : public ::testing::Test {
+class CommandBarsTest : public workbench_testing::BenchTest {
   protected:
-    ide::Ref<ide::Command> Add(const std::string& name) {
-        return commands_->AddNamedCommand(bench_.AddInInstance().get(), name, name, name, true, 0,
-                                          ide::kCommandStatusSupportedEnabled);
-    }
     ide::Ref<ide::CommandBar> AddToolbar(const std::string& name) {
         return commands_->AddCommandBar(name, ide::kCommandBarTypeToolbar, nullptr, 0);
     }
@@ -34,8 +30,6 @@ class CommandBarsTest : public ::testing::Test {
         return nullptr;
     }
 
-    workbench::Workbench bench_;
-    ide::Ref<ide::Commands> commands_ = bench_.GetCommands();
     workbench::IdeState state_;
 };
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "workbench/workbench.h"
+#include "bench_fixture.h"
 
 namespace {
 
@@ -18,19 +18,8 @@ std::vector<std::string> BindingsOf(ide::Commands& commands, const std::string& 
     return {};
 }
 
-class CommandModelTest : public ::testing::Test {
+class CommandModelTest : public workbench_testing::BenchTest {
   protected:
-    ide::Ref<ide::Command> Add(ide::AddIn* addIn, const std::string& name) {
-        return commands_->AddNamedCommand(addIn, name, name + " text", name + " tip", true, 0,
-                                          ide::kCommandStatusSupportedEnabled);
-    }
-    ide::Ref<ide::Command> Add(const std::string& name) { return Add(addIn_.get(), name); }
-    std::string Pressed(const std::string& keys) {
-        std::string ran, error;
-        bench_.PressKeys(
-            keys, [&](const std::string& name) { return !(ran = name).empty(); }, error);
-        return ran;
-    }
     std::vector<std::string> NamesFrom(long first) {
         std::vector<std::string> names;
         for (long i = first; i <= commands_->Count(); ++i)
@@ -40,10 +29,6 @@ class CommandModelTest : public ::testing::Test {
     ide::Ref<ide::Property> Scheme() {
         return bench_.GetProperties("Environment", "Keyboard")->Item(1);
     }
-
-    workbench::Workbench bench_;
-    ide::Ref<ide::Commands> commands_ = bench_.GetCommands();
-    ide::Ref<ide::AddIn> addIn_ = bench_.AddInInstance();
 };
 
 TEST_F(CommandModelTest, AddNamedCommandRefusesWhatCannotBeNamed) {

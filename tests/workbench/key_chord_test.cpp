@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_dir.h"
-#include "workbench/workbench.h"
+#include "bench_fixture.h"
 
 namespace {
 
@@ -54,41 +53,19 @@ TEST(KeyChord, BindingsSplitIntoScopeAndChord) {
     EXPECT_FALSE(*ParseBinding("Global::ctrl+x") == *ParseBinding("Text Editor::ctrl+x"));
 }
 
-class PressKeysTest : public ::testing::Test {
+class PressKeysTest : public workbench_testing::BenchTest {
   protected:
     PressKeysTest() {
         bench_.SetKeyboardScheme("keys.vsk");
-        Bind("Step", {"Text Editor::ctrl+shift+PgDn"});
-        Bind("Menu", {"Global::ctrl+q"});
-        Bind("Editor", {"Text Editor::ctrl+4"});
-        Bind("Everywhere", {"Global::ctrl+4"});
+        Bind("Step", "Text Editor::ctrl+shift+PgDn");
+        Bind("Menu", "Global::ctrl+q");
+        Bind("Editor", "Text Editor::ctrl+4");
+        Bind("Everywhere", "Global::ctrl+4");
     }
-    void Bind(const std::string& name, const std::vector<std::string>& bindings) {
-        ide::Ref<ide::Command> command =
-            bench_.GetCommands()->AddNamedCommand(bench_.AddInInstance().get(), name, name, name,
-                                                  true, 0, ide::kCommandStatusSupportedEnabled);
-        ASSERT_TRUE(command && command->SetBindings(bindings)) << name;
+    void Bind(const std::string& name, const std::string& binding) {
+        ide::Ref<ide::Command> command = Add(name);
+        ASSERT_TRUE(command && command->SetBindings({binding})) << name;
     }
-    void OpenDocument() {
-        std::string error;
-        ASSERT_TRUE(bench_.OpenFile(dir_.Write("a.cpp", "int a;\n").string(), error)) << error;
-    }
-    // The command run, or "" when none ran.
-    std::string Press(const std::string& keys, std::string& error) {
-        std::string ran;
-        bool pressed = bench_.PressKeys(
-            keys,
-            [&](const std::string& name) {
-                ran = name;
-                return true;
-            },
-            error);
-        EXPECT_EQ(pressed, !ran.empty()) << keys;
-        return ran;
-    }
-
-    testing_support::TempDir dir_;
-    workbench::Workbench bench_;
 };
 
 TEST_F(PressKeysTest, ActiveScopeDecidesWhichBindingRuns) {
@@ -110,12 +87,12 @@ TEST_F(PressKeysTest, ActiveScopeDecidesWhichBindingRuns) {
     const auto check = [&](const auto& cases) {
         for (const auto& [keys, runs] : cases) {
             std::string error;
-            EXPECT_EQ(Press(keys, error), runs) << keys;
+            EXPECT_EQ(Pressed(keys, &error), runs) << keys;
             EXPECT_EQ(error.empty(), *runs != '\0') << keys << ": " << error;
         }
     };
     check(outside);
-    OpenDocument();
+    Open("a.cpp", "int a;\n");
     check(inEditor);
 }
 

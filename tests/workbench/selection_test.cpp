@@ -211,6 +211,11 @@ TEST(SelectionTest, ReadsEnds) {
     EXPECT_FALSE(top.atStartOfLine || top.atEndOfLine);
     document.Bench().SetEditorProperty("TabSize", 8L);
     EXPECT_EQ(s.TopPoint()->displayColumn, 10);
+    // A tab size that is no size, or none at all, counts as the default.
+    document.Bench().SetEditorProperty("TabSize", 0L);
+    EXPECT_EQ(s.TopPoint()->displayColumn, 6);
+    EXPECT_TRUE(document.Bench().RemoveEditorProperty("TabSize"));
+    EXPECT_EQ(s.TopPoint()->displayColumn, 6);
 
     s.EndOfLine(false);
     EXPECT_TRUE(s.ActivePoint()->atEndOfLine);

@@ -6,25 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_dir.h"
+#include "bench_fixture.h"
 
 namespace {
 
-class WorkbenchTest : public ::testing::Test {
-  protected:
-    ide::Ref<ide::Document> Open(const std::string& name, const std::string& bytes) {
-        std::string error;
-        ide::Ref<ide::Document> document = bench_.OpenFile(dir_.Write(name, bytes).string(), error);
-        EXPECT_TRUE(document) << error;
-        return document;
-    }
-    static ide::TextSelection& SelectionOf(ide::Document& document) {
-        return *document.ActiveWindow()->Object()->Selection();
-    }
-
-    testing_support::TempDir dir_;
-    workbench::Workbench bench_;
-};
+using WorkbenchTest = workbench_testing::BenchTest;
 
 TEST_F(WorkbenchTest, OpensEachFileOnce) {
     ide::Ref<ide::Document> a = Open("src/a.cpp", "int a;\n");
@@ -116,20 +102,6 @@ TEST_F(WorkbenchTest, APositionPastTheTextIsRefusedAndKeepsTheSelection) {
     EXPECT_NE(error.find("line 1, column 4"), std::string::npos) << error;
     EXPECT_FALSE(bench_.SetSelection(document, 1, 1, 4, 1, error));
     EXPECT_EQ(bench_.ActiveCaret()->anchorLine, 2);
-}
-
-TEST_F(WorkbenchTest, EditorPropertiesWithoutAUsableTabSizeKeepTheDefault) {
-    EXPECT_FALSE(bench_.GetProperties("TextEditor", "Basic"));
-    ide::Ref<ide::Properties> page = bench_.GetProperties("TextEditor", "C/C++");
-    ASSERT_EQ(page->Count(), 2);
-    EXPECT_EQ(page->Item(1)->GetValue(), ide::Value(4L));
-    ide::Ref<ide::Document> document = Open("t.cpp", "\tx");
-    SelectionOf(*document).EndOfLine(false);
-    bench_.SetEditorProperty("TabSize", 0L);
-    EXPECT_EQ(SelectionOf(*document).ActivePoint()->displayColumn, 6);
-    EXPECT_TRUE(bench_.RemoveEditorProperty("TabSize"));
-    EXPECT_EQ(page->Count(), 1);
-    EXPECT_EQ(SelectionOf(*document).ActivePoint()->displayColumn, 6);
 }
 
 // An IDE without a debugger is a row of the Add Breakpoints test.
