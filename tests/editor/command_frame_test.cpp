@@ -4,12 +4,12 @@
 
 #include <stdexcept>
 
-#include "sys/popup_menu.h"
+#include "support/null_platform.h"
 
 namespace editor {
 namespace {
 
-class RecordingPlatform : public sys::Platform {
+class RecordingPlatform : public testing_support::NullPlatform {
   public:
     std::vector<std::string> boxes;
     int depth = 0;
@@ -20,14 +20,8 @@ class RecordingPlatform : public sys::Platform {
         depthAtBox = depth;
         return sys::kAnswerOk;
     }
-    void Beep() override {}
-    int TrackPopupMenu(const ui::PopupMenu&) override { return 0; }
     void BeginWaitCursor() override { ++depth; }
     void EndWaitCursor() override { --depth; }
-    std::optional<std::string> GetEnvironmentVariable(const std::string&) override { return {}; }
-    std::optional<std::string> ReadFile(const std::string&) override { return {}; }
-    std::optional<sys::FileInfo> FindFirstFile(const std::string&) override { return {}; }
-    std::optional<std::string> ModuleFileName() override { return {}; }
 };
 
 TEST(CommandFrameTest, AbortsEndSilentlyOrWithTheirTextAndTheCursorComesBack) {

@@ -9,13 +9,14 @@
 
 #include "host/add_in_menu.h"
 #include "host/dispatch.h"
+#include "support/null_platform.h"
 #include "sys/popup_menu.h"
 
 namespace host {
 namespace {
 
 // Answers every menu with one number; no other service is there.
-class MenuPlatform : public sys::Platform {
+class MenuPlatform : public testing_support::NullPlatform {
   public:
     explicit MenuPlatform(int choice) : choice_(choice) {}
     std::vector<ui::PopupMenu> menus;
@@ -24,14 +25,6 @@ class MenuPlatform : public sys::Platform {
         menus.push_back(menu);
         return choice_;
     }
-    int MessageBox(const std::string&, const std::string&, unsigned) override { return 0; }
-    void Beep() override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::optional<std::string> GetEnvironmentVariable(const std::string&) override { return {}; }
-    std::optional<std::string> ReadFile(const std::string&) override { return {}; }
-    std::optional<sys::FileInfo> FindFirstFile(const std::string&) override { return {}; }
-    std::optional<std::string> ModuleFileName() override { return {}; }
 
   private:
     int choice_;

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "sys/popup_menu.h"
+#include "support/null_platform.h"
 
 namespace settings {
 namespace {
 
-class AboutPlatform : public sys::Platform {
+class AboutPlatform : public testing_support::NullPlatform {
   public:
     std::optional<std::string> module = "C:\\Add Ins\\Zentrel2.dll";
     sys::ModuleVersion version;
@@ -19,13 +19,6 @@ class AboutPlatform : public sys::Platform {
         boxes.push_back(text);
         return sys::kAnswerOk;
     }
-    void Beep() override {}
-    int TrackPopupMenu(const ui::PopupMenu&) override { return 0; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::optional<std::string> GetEnvironmentVariable(const std::string&) override { return {}; }
-    std::optional<std::string> ReadFile(const std::string&) override { return {}; }
-    std::optional<sys::FileInfo> FindFirstFile(const std::string&) override { return {}; }
     std::optional<std::string> ModuleFileName() override { return module; }
     sys::ModuleVersion ModuleVersionResource() override { return version; }
     int ShellOpen(const std::string& target) override {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "posix/terminal_platform.h"
+#include "support/quiet_terminal.h"
 #include "support/temp_dir.h"
 #include "tree_text.h"
 
@@ -16,17 +16,9 @@ namespace {
 
 using editor::PathStyle;
 
-struct Streams {
-    posix::AnswerQueue answers;
-    std::ostringstream errors;
-    std::istringstream input;
-};
-
 // Files and the module path in memory, so Windows paths can be tried on any host.
-class FilePlatform : private Streams, public posix::TerminalPlatform {
+class FilePlatform : public testing_support::QuietTerminal {
   public:
-    FilePlatform() : posix::TerminalPlatform(answers, errors, input, false) {}
-
     std::optional<std::string> ModuleFileName() override { return module; }
     std::optional<std::string> ReadFile(const std::string& path) override {
         reads.push_back(path);
@@ -107,10 +99,7 @@ TEST(TemplateFileTest, ReadsAnExplicitFileFromDisk) {
     testing_support::TempDir dir;
     const std::string path =
         dir.Write("given.txt", "preamble\r\n##+\r\n##+ A\\tCtrl+K\r\nx\r\n##-\r\n").string();
-    posix::AnswerQueue answers;
-    std::ostringstream errors;
-    std::istringstream input;
-    posix::TerminalPlatform platform(answers, errors, input, false);
+    testing_support::QuietTerminal platform;
     TemplateList list;
     EXPECT_TRUE(LoadTemplateFile(platform, list, path, PathStyle::Posix));
     EXPECT_EQ(TreeText(list), "'A' <ctrl+k> = \"x\\r\\n\"");
