@@ -5,19 +5,14 @@
 #include "settings/reg_text.h"
 
 namespace settings {
-namespace {
-
-constexpr std::size_t kFewestSlots = 16;
 
 // Slots for that many names at most three quarters full: a power of two.
-std::size_t SlotsFor(std::size_t names) {
-    std::size_t slots = kFewestSlots;
+std::size_t FoldedNameIndex::SlotsFor(std::size_t names) {
+    std::size_t slots = 16;
     while (slots - slots / 4 < names)
         slots *= 2;
     return slots;
 }
-
-}  // namespace
 
 void FoldedNameIndex::Add(std::string_view name, std::size_t position) {
     if (SlotsFor(count_ + 1) > slots_.size())

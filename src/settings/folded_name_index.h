@@ -30,6 +30,42 @@ class FoldedNameIndex {
                 return slot.filed - 1;
         }
     }
+    // Find, and when nothing is filed under the name yet, files `position` under it in the same
+    // probe.
+    template <typename NameOf>
+    std::size_t FindOrAdd(std::string_view name, std::size_t position, const NameOf& nameOf) {
+        return FindOrAdd(Tag(name), name, position, nameOf);
+    }
+    // The same with the name's tag worked out ahead.
+    template <typename NameOf>
+    std::size_t FindOrAdd(std::uint32_t tag, std::string_view name, std::size_t position,
+                          const NameOf& nameOf) {
+        if (SlotsFor(count_ + 1) > slots_.size())
+            Regrow(SlotsFor(2 * (count_ + 1)));
+        for (std::size_t at = Start(tag);; at = (at + 1) & (slots_.size() - 1)) {
+            Slot& slot = slots_[at];
+            if (slot.filed == 0) {
+                slot = {tag, static_cast<std::uint32_t>(position + 1)};
+                ++count_;
+                return kAbsent;
+            }
+            if (slot.tag == tag && EqualFolded(nameOf(slot.filed - 1), name))
+                return slot.filed - 1;
+        }
+    }
+    // Asks for the slot a name of this tag starts at ahead of its lookup, so that filing many
+    // names costs little more per name once the table no longer fits in the cache. Only once
+    // the index has room (Reserve).
+    void Prefetch(std::uint32_t tag) const {
+#if defined(__GNUC__)
+        __builtin_prefetch(slots_.data() + Start(tag));
+#else
+        (void)tag;
+#endif
+    }
+    // A hash of the folded name: its low bits choose the first slot, all of it tells names apart
+    // before they are compared.
+    static std::uint32_t Tag(std::string_view name);
     // Files `position` under `name`, which Find must not know yet. Positions stay below 2^32 - 1:
     // a list that long would not fit in memory.
     void Add(std::string_view name, std::size_t position);
@@ -43,11 +79,11 @@ class FoldedNameIndex {
         std::uint32_t filed = 0;  // position + 1; 0: empty
     };
 
-    // A hash of the folded name: its low bits choose the first slot, all of it tells names apart
-    // before they are compared.
-    static std::uint32_t Tag(std::string_view name);
+    static std::size_t SlotsFor(std::size_t names);
     static bool EqualFolded(std::string_view a, std::string_view b);
-    std::size_t Start(std::uint32_t tag) const { return tag & (slots_.size() - 1); }
+    std::size_t Start(std::uint32_t tag) const {
+        return tag & (slots_.size() - 1);
+    }
     void Regrow(std::size_t slots);
     void Place(Slot slot);
 

@@ -144,8 +144,10 @@ std::variant<ProfileDocument, ProfileDocument::ParseError> ProfileDocument::Pars
         if (!value) {
             return ParseError{lineNumber, error};
         }
-        document.Put(*section, value->name, std::move(value->value));
+        section->entries.push_back({std::move(value->name), std::move(value->value)});
     }
+    for (Section& read : document.sections_)
+        read.IndexEntries();
     return document;
 }
 
@@ -208,13 +210,38 @@ ProfileDocument::Section& ProfileDocument::SectionNamed(std::string_view name) {
     return sections_.emplace_back(Section{std::string(name), {}, {}});
 }
 
+// A later duplicate gives its value to the first entry of that name and goes.
+void ProfileDocument::Section::IndexEntries() {
+    byName.Clear();
+    byName.Reserve(entries.size());
+    std::vector<std::uint32_t> tags(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        tags[i] = FoldedNameIndex::Tag(entries[i].name);
+    constexpr std::size_t kAhead = 16;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i + kAhead < tags.size())
+            byName.Prefetch(tags[i + kAhead]);
+        const std::size_t found =
+            byName.FindOrAdd(tags[i], entries[i].name, kept, NamesIn(entries));
+        if (found != FoldedNameIndex::kAbsent) {
+            entries[found].value = std::move(entries[i].value);
+            continue;
+        }
+        if (kept != i)
+            entries[kept] = std::move(entries[i]);
+        ++kept;
+    }
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(kept), entries.end());
+}
+
 void ProfileDocument::Put(Section& section, std::string_view name, ProfileValue value) {
-    const std::size_t found = section.byName.Find(name, NamesIn(section.entries));
+    const std::size_t found =
+        section.byName.FindOrAdd(name, section.entries.size(), NamesIn(section.entries));
     if (found != FoldedNameIndex::kAbsent) {
         section.entries[found].value = std::move(value);
         return;
     }
-    section.byName.Add(name, section.entries.size());
     section.entries.push_back({std::string(name), std::move(value)});
 }
 

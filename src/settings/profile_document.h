@@ -65,8 +65,8 @@ class ProfileDocument {
         void Reserve(std::size_t count) {
             if (count > entries.capacity())
                 entries.reserve(std::max(count, entries.capacity() + entries.capacity() / 2));
-            byName.Reserve(count);
         }
+        void IndexEntries();
     };
 
     Section& SectionNamed(std::string_view name);
