@@ -78,10 +78,6 @@ class ZentrelTest : public testing::Test {
   protected:
     Result Run(const std::vector<std::string>& args) { return RunZentrel(dir, args); }
     Result Shell(const std::string& script) { return apps_testing::Shell(dir.Path(), script); }
-    Result RunSteps(std::vector<std::string> steps) {
-        steps.insert(steps.begin(), {"run", "--json", "--profile", "p.reg"});
-        return Run(steps);
-    }
 
     testing_support::TempDir dir;
 };

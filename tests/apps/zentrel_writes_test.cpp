@@ -62,11 +62,13 @@ TEST_F(ZentrelWrites, AProfileThatCannotBeReplacedFailsTheRunAndStaysAsItWas) {
         const char* name;
         const char* prepare;  // then a first run that sets up, writing the profile
         const char* message;
+        const char* run = "run --profile ro/p.reg @a.txt";
     } cases[] = {
         {"read-only file", "chmod 444 ro/p.reg",
          "ro/p.reg: cannot save the settings: Permission denied"},
         {"full disk", "trap '' XFSZ; ulimit -f 1",
-         "ro/p.reg: cannot save the settings: File too large"},
+         "ro/p.reg: cannot save the settings: File too large",
+         "options --profile ro/p.reg --set Author=B"},
         {"read-only directory",
          "touch ro/.p.reg.lock ro/.p.ide.json.lock; chattr +i ro 2>/dev/null || "
          "{ [ $(id -u) != 0 ] && chmod 555 ro; } || exit 77",
@@ -76,8 +78,7 @@ TEST_F(ZentrelWrites, AProfileThatCannotBeReplacedFailsTheRunAndStaysAsItWas) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         dir.Write("ro/p.reg", profile);
-        const Result result =
-            Shell(std::string(c.prepare) + "; \"$Z\" run --profile ro/p.reg @a.txt");
+        const Result result = Shell(std::string(c.prepare) + "; \"$Z\" " + c.run);
         Shell("chattr -i ro; chmod 755 ro; chmod 644 ro/p.reg");
         if (result.status == 77) {
             std::cout << "skipped: no way to make a directory read-only for root here\n";
@@ -86,6 +87,8 @@ TEST_F(ZentrelWrites, AProfileThatCannotBeReplacedFailsTheRunAndStaysAsItWas) {
         EXPECT_EQ(result.status, 1);
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
         EXPECT_TRUE(dir.Read("ro/p.reg") == profile);
+        for (const std::string& name : testing_support::Entries(dir.Path() / "ro"))
+            EXPECT_EQ(name.find(".tmp-"), std::string::npos) << "left behind: " << name;
     }
 }
 
@@ -149,7 +152,7 @@ TEST_F(ZentrelWrites, UnregisterTakesEveryCommandOutAndClearsTheSetup) {
     EXPECT_NE(registry.find("[HKEY_CLASSES_ROOT\\Zentrel2.1]"), std::string::npos);
     EXPECT_NE(registry.find("[HKEY_CURRENT_USER\\Software\\Tarn\\Zentrel2\\Setup]"),
               std::string::npos);
-    ASSERT_EQ(RunSteps({"@a.txt"}).status, 0);
+    ASSERT_EQ(Run({"run", "--profile", "p.reg", "@a.txt"}).status, 0);
     ASSERT_GT(AddInEntries("commands"), 0u);
     const std::size_t ideOwn =
         nlohmann::json::parse(dir.Read("p.ide.json"))["commands"].size() - AddInEntries("commands");
@@ -161,7 +164,7 @@ TEST_F(ZentrelWrites, UnregisterTakesEveryCommandOutAndClearsTheSetup) {
     EXPECT_EQ(dir.Read("p.registry").find("Zentrel2.1"), std::string::npos);
     // The IDE's own commands stay, and the next start sets the add-in up again.
     EXPECT_EQ(nlohmann::json::parse(dir.Read("p.ide.json"))["commands"].size(), ideOwn);
-    ASSERT_EQ(RunSteps({"@a.txt"}).status, 0);
+    ASSERT_EQ(Run({"run", "--profile", "p.reg", "@a.txt"}).status, 0);
     EXPECT_GT(AddInEntries("commands"), 0u);
 }
 

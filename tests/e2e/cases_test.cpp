@@ -32,6 +32,8 @@ TEST_P(GoldenCase, RunsAsExpected) {
     for (const std::string& fragment : fragments) {
         EXPECT_NE(result.err.find(fragment), std::string::npos) << fragment << ": " << result.err;
     }
+    // The IDE keeps its data beside the profile, never in the user's data folder.
+    EXPECT_FALSE(golden::fs::exists(scratch.Path() / "data"));
     std::string differences = c.CompareFiles(work, true);
     if (c.state && c.exit == 0)
         differences += golden::CompareJson(*c.state, golden::Json::parse(result.out), work);

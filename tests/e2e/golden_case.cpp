@@ -176,8 +176,9 @@ bool Case::IsIdeOwn(const std::string& relative) const {
 }
 
 std::string Case::CompareFiles(const fs::path& work, bool profileIsFile) const {
-    // A run that fails writes nothing at all, not even the IDE's own files.
-    const bool ownIgnored = exit == 0;
+    // A run that fails, and a dry run, write nothing at all, not even the IDE's own files.
+    const bool ownIgnored =
+        exit == 0 && std::find(steps.begin(), steps.end(), "--dry-run") == steps.end();
     struct Expected {
         fs::path path;
         bool fromAfter = false;

@@ -1,5 +1,6 @@
-// The read-once patterns answer as the general wildcard match does, on the shapes that take
-// the short ways (a plain name, one leading star) and on those that must not.
+// Wildcards as the file system finds them, in any case; the read-once patterns answer as the
+// general match does, on the shapes that take the short ways (a plain name, one leading star)
+// and on those that must not.
 #include "commands/files/clean_pattern.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +17,14 @@ TEST(CleanPattern, AnswersAsTheWildcardMatch) {
         bool matches;
     } cases[] = {
         {"*.obj", "x.OBJ", true},
+        {"*.obj", "x.obja", false},
         {"*.OBJ", "x.obj", true},
         {"*.obj", ".obj", true},
         {"*.obj", "obj", false},
         {"*.obj", "x.obj.txt", false},
         {"*.obj", "x_obj", false},
+        {"a.*", "a", true},
+        {"", "a", false},
         {"BuildLog.htm", "BUILDLOG.HTM", true},
         {"BuildLog.htm", "BuildLog.htm.bak", false},
         {"BuildLog.htm", "xBuildLog.htm", false},
@@ -29,9 +33,13 @@ TEST(CleanPattern, AnswersAsTheWildcardMatch) {
         {"[a]", "[A]", true},
         // Shapes for the general match: more stars, '?', and ".*" at the end.
         {"*", "anything", true},
+        {"*", "", true},
         {"**.obj", "x.obj", true},
         {"*.o?j", "x.oBj", true},
         {"x*.obj", "y.obj", false},
+        {"x*y*z", "xaayazz", true},
+        {"x*y*z", "xaazy", false},
+        {"a?c", "ac", false},
         {"*.*", "Makefile", true},
         {"Make?ile", "makefile", true},
     };

@@ -44,31 +44,6 @@ TEST(FileTypes, FieldsTrimmedEmptyOnesDropped) {
         EXPECT_EQ(SplitFileTypes(c.types), c.fields) << c.types;
 }
 
-TEST(FileTypes, WildcardsAsTheFileSystemFindsThem) {
-    const struct {
-        const char* pattern;
-        const char* name;
-        bool matches;
-    } cases[] = {
-        {"*.obj", "a.obj", true},
-        {"*.obj", "A.OBJ", true},
-        {"*.obj", "a.obja", false},
-        {"*.obj", "obj", false},
-        {"*.obj", ".obj", true},
-        {"BuildLog.htm", "buildlog.HTM", true},
-        {"a?c", "abc", true},
-        {"a?c", "ac", false},
-        {"x*y*z", "xaayazz", true},
-        {"x*y*z", "xaazy", false},
-        {"*.*", "Makefile", true},
-        {"a.*", "a", true},
-        {"*", "", true},
-        {"", "a", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(MatchesWildcard(c.pattern, c.name), c.matches) << c.pattern << " " << c.name;
-}
-
 struct CodePages : testing_support::QuietTerminal {
     bool unicode = true;
     std::string AnsiToOem(const std::string& text) override { return "oem:" + text; }

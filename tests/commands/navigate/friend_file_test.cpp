@@ -112,12 +112,6 @@ TEST(FindFriendFileTest, TriesEveryPlaceInOrderForOneExtensionBeforeTheNext) {
     EXPECT_EQ(platform.queries, (Strings{"D:\\src\\a.cpp", "D:\\one\\a.cpp", "D:\\two\\a.cpp",
                                          "D:\\src\\a.c", "D:\\one\\a.c", "D:\\two\\a.c",
                                          "D:\\src\\a.cc", "D:\\one\\a.cc", "D:\\two\\a.cc"}));
-
-    // No candidate extension: nothing is even looked for.
-    platform.queries.clear();
-    platform.files = {"D:\\src\\a.h"};
-    EXPECT_EQ(FindFriendFile("D:\\src\\a.cpp", Lists({}, {}), platform, PathStyle::Windows), "");
-    EXPECT_TRUE(platform.queries.empty());
 }
 
 TEST(FindFriendFileTest, Places) {

@@ -1,5 +1,6 @@
-// Step against the editor: the searches it asks for, the upward retries, and when it does
-// nothing. Where it lands in real files is in the golden cases (step-*).
+// Step against the editor: the searches it asks for and the upward retries. Where it lands in
+// real files, and that it does nothing without a document, are golden cases (step-*); without
+// an IDE, the command table's.
 #include "commands/navigate/step.h"
 
 #include <gtest/gtest.h>
@@ -67,17 +68,6 @@ TEST_F(StepTest, SearchesOnceDownAndUpToThreeTimesUpEachALineHigher) {
         EXPECT_EQ(std::tie(caret->anchorLine, caret->caretLine, caret->caretColumn),
                   std::make_tuple(c.line, c.line, 1L));
     }
-}
-
-TEST_F(StepTest, DoesNothingWithoutAnIdeOrADocument) {
-    for (int flags = 0; flags < 4; ++flags) {
-        Run(flags & 1, flags & 2, nullptr);
-        Run(flags & 1, flags & 2, &bench_);
-    }
-    EXPECT_TRUE(finds_.empty());
-    EXPECT_TRUE(platform_.Recorded().messages.empty());
-    EXPECT_EQ(platform_.Recorded().beeps, 0);
-    EXPECT_FALSE(bench_.ActiveCaret());
 }
 
 }  // namespace
