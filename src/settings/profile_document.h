@@ -45,6 +45,14 @@ class ProfileDocument {
     bool Set(std::string_view section, std::string_view name, ProfileValue value);
     // True when the section was there, even empty.
     bool RemoveSection(std::string_view section);
+    // Every value in its order, as visit(section, name, value).
+    template <class Visit>
+    void ForEachValue(Visit visit) const {
+        for (const Section& section : sections_) {
+            for (const Entry& entry : section.entries)
+                visit(section.name, entry.name, entry.value);
+        }
+    }
 
     bool operator==(const ProfileDocument& other) const { return sections_ == other.sections_; }
 

@@ -32,49 +32,46 @@ class SelectionServer : public DispatchServer {
         Field(
             L"Text", [s] { return Variant(s->Text()); },
             [s](const Variant& v) { return s->SetText(v.ToText().value_or(std::string())); });
-        Get(L"IsEmpty", [s] { return Variant(s->IsEmpty()); });
+        using S = ide::TextSelection;
         Get(L"CurrentLine", [s] { return Variant(s->CurrentLine()); });
         Get(L"CurrentColumn", [s] { return Variant(s->CurrentColumn()); });
         Get(L"TopLine", [s] { return Variant(s->TopLine()); });
         Get(L"BottomLine", [s] { return Variant(s->BottomLine()); });
+        Get(L"IsEmpty", [s] { return Variant(s->IsEmpty()); });
         Get(L"TopPoint", [s] { return ServePoint(s->TopPoint()); });
         Get(L"BottomPoint", [s] { return ServePoint(s->BottomPoint()); });
         const auto flag = [](const Arguments& a, std::size_t i) {
             return Argument(a, i).ToBool().value_or(false);
         };
+        // Moves that take whether to extend, then a count.
+        for (const auto& [name, move] : {std::pair{L"LineUp", &S::LineUp},
+                                         {L"LineDown", &S::LineDown},
+                                         {L"CharLeft", &S::CharLeft}})
+            Method(name, [s, move, flag](const Arguments& a) {
+                return Status(((*s).*move)(flag(a, 0), LongArgument(a, 1, 1)));
+            });
+        for (const auto& [name, move] : {std::pair{L"EndOfLine", &S::EndOfLine},
+                                         {L"StartOfDocument", &S::StartOfDocument},
+                                         {L"EndOfDocument", &S::EndOfDocument}})
+            Method(name, [s, move, flag](const Arguments& a) {
+                return Status(((*s).*move)(flag(a, 0)));
+            });
+        for (const auto& [name, move] : {std::pair{L"MoveToLineAndOffset", &S::MoveTo},
+                                         {L"MoveToDisplayColumn", &S::MoveToDisplayColumn}})
+            Method(name, [s, move, flag](const Arguments& a) {
+                return Status(((*s).*move)(LongArgument(a, 0), LongArgument(a, 1), flag(a, 2)));
+            });
         Method(L"FindText", [s](const Arguments& a) {
             return Result(Variant(s->FindText(TextArgument(a, 0), LongArgument(a, 1))));
-        });
-        Method(L"LineUp", [s, flag](const Arguments& a) {
-            return Status(s->LineUp(flag(a, 0), LongArgument(a, 1, 1)));
-        });
-        Method(L"LineDown", [s, flag](const Arguments& a) {
-            return Status(s->LineDown(flag(a, 0), LongArgument(a, 1, 1)));
-        });
-        Method(L"CharLeft", [s, flag](const Arguments& a) {
-            return Status(s->CharLeft(flag(a, 0), LongArgument(a, 1, 1)));
         });
         Method(L"StartOfLine", [s, flag](const Arguments& a) {
             return Status(s->StartOfLine(LongArgument(a, 0), flag(a, 1)));
         });
-        Method(L"EndOfLine",
-               [s, flag](const Arguments& a) { return Status(s->EndOfLine(flag(a, 0))); });
         Method(L"SelectLine", [s](const Arguments&) { return Status(s->SelectLine()); });
         Method(L"Delete",
                [s](const Arguments& a) { return Status(s->Delete(LongArgument(a, 0, 1))); });
         Method(L"Insert", [s](const Arguments& a) {
             return Status(s->Insert(TextArgument(a, 0), LongArgument(a, 1, 1)));
-        });
-        Method(L"StartOfDocument",
-               [s, flag](const Arguments& a) { return Status(s->StartOfDocument(flag(a, 0))); });
-        Method(L"EndOfDocument",
-               [s, flag](const Arguments& a) { return Status(s->EndOfDocument(flag(a, 0))); });
-        Method(L"MoveToLineAndOffset", [s, flag](const Arguments& a) {
-            return Status(s->MoveTo(LongArgument(a, 0), LongArgument(a, 1), flag(a, 2)));
-        });
-        Method(L"MoveToDisplayColumn", [s, flag](const Arguments& a) {
-            return Status(
-                s->MoveToDisplayColumn(LongArgument(a, 0), LongArgument(a, 1), flag(a, 2)));
         });
     }
 };

@@ -23,6 +23,7 @@
 #include "commands/files/progress_dialog.h"
 #include "commands/files/report_dialog.h"
 #include "commands/navigate/browse_dialog.h"
+#include "commands/options/settings_commands.h"
 #include "host/add_in_menu.h"
 #include "settings/about_box.h"
 #include "settings/memory_profile_store.h"
@@ -160,14 +161,94 @@ std::string ShowReport(Watch&) {
     return win32::Win32Platform().ShowReportDialog(report) ? "Cancel confirmed the report" : "";
 }
 
-std::string ShowSheet(Watch&) {
+// The sheet over a profile: OK applies the pages that were opened and saves, Cancel keeps
+// everything, Reset acts at once. Each page's shot answers it one way.
+settings::Settings SheetStart() {
     settings::Settings record;
-    record.sourceExtensions = {"cpp", "c", "cc"};
+    record.sourceExtensions = {"cpp", "c"};
     record.headerExtensions = {"h", "hpp"};
-    record.friendFileDirectories = {"..\\source\\", "..\\headers\\"};
+    // Without its final separator: a page that applied it unopened would add one.
+    record.friendFileDirectories = {"..\\inc"};
     record.templateAuthor = "Ada Tarn";
-    settings::COptionsSheet sheet(record, nullptr);
-    win32::Win32Platform().ShowOptionsSheet(sheet);
+    return record;
+}
+
+HWND SheetPage(const Watch& watch) {
+    return reinterpret_cast<HWND>(SendMessageA(watch.window, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+void Click(HWND page, int id) {
+    SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0);
+}
+
+std::string SheetReset(Watch& watch) {
+    Click(SheetPage(watch), settings::COptionsPageSetup::kResetButton);
+    Cancel(watch);
+    return {};
+}
+
+// The lists as the profile holds them, joined; an emptied field is an empty list.
+std::string SheetFriend(Watch& watch) {
+    using Page = settings::COptionsPageFileSwitch;
+    HWND page = SheetPage(watch);
+    std::string shown;
+    for (const int id : {Page::kSourceFiles, Page::kHeaderFiles, Page::kDirectories})
+        shown += Text(GetDlgItem(page, id)) + "|";
+    if (shown != "cpp,c|h,hpp|..\\inc|")
+        return "the page shows " + shown;
+    SetDlgItemTextA(page, Page::kSourceFiles, "cpp, c ,cc");
+    SetDlgItemTextA(page, Page::kHeaderFiles, "\"h,hh\"");
+    SetDlgItemTextA(page, Page::kDirectories, "");
+    PostMessageA(watch.window, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    return {};
+}
+
+std::string SheetEditCancelled(Watch& watch) {
+    SetDlgItemTextA(SheetPage(watch), settings::COptionsPageCodeTemplates::kAuthor, "Bob");
+    Cancel(watch);
+    return {};
+}
+
+// A check box and the third radio button of the last page; the friend page was never opened.
+std::string SheetMisc(Watch& watch) {
+    HWND page = SheetPage(watch);
+    Click(page, settings::COptionsPageOther::kAddBookmarks);
+    Click(page, settings::COptionsPageOther::kCommentizeStyle + 2);
+    PostMessageA(watch.window, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    return {};
+}
+
+std::string ShowSheet(Watch& watch) {
+    settings::MemoryProfileStore profile;
+    settings::CRegistry registry(profile);
+    settings::Settings record = SheetStart(), expected = SheetStart();
+    win32::Win32Platform platform;
+    int resets = 0;
+    commands::CommandContext context{nullptr, platform, record, nullptr, &registry};
+    context.saveSettings = [&] { settings::SaveSettings(registry, record); };
+    context.resetCommands = [&] { ++resets; };
+    commands::options::Options(context);
+    const int page = watch.shot->page;
+    if (page == 1) {
+        expected.sourceExtensions = {"cpp", "c", "cc"};
+        expected.headerExtensions = {"h", "hh"};
+        expected.friendFileDirectories.clear();
+    } else if (page == 3) {
+        expected.addBookmarks = 1;
+        expected.commentizeStyle = 2;
+    }
+    settings::Settings saved;
+    settings::LoadSettings(registry, saved);
+    if (!watch.failure.empty())
+        return {};
+    if (record != expected)
+        return "the sheet left other settings than its answer gives";
+    if (resets != (page == 0 ? 1 : 0))
+        return "Reset ran " + std::to_string(resets) + " times";
+    if (page == 1 || page == 3
+            ? saved != expected
+            : profile.Peek(settings::kSectionOptions, settings::kValueSourceExtensions).has_value())
+        return "the settings were not saved with OK, or saved without it";
     return {};
 }
 
@@ -386,10 +467,10 @@ constexpr const char* kSheet = settings::COptionsSheet::kCaption;
 const Shot kShots[] = {
     {"popup_menu", "#32768", nullptr, -1, ShowMenu},
     {"clean_report", "#32770", "Report", -1, ShowReport},
-    {"dialog_setup", "#32770", kSheet, 0, ShowSheet},
-    {"dialog_friend", "#32770", kSheet, 1, ShowSheet},
-    {"dialog_templates", "#32770", kSheet, 2, ShowSheet},
-    {"dialog_misc", "#32770", kSheet, 3, ShowSheet},
+    {"dialog_setup", "#32770", kSheet, 0, ShowSheet, nullptr, SheetReset},
+    {"dialog_friend", "#32770", kSheet, 1, ShowSheet, nullptr, SheetFriend},
+    {"dialog_templates", "#32770", kSheet, 2, ShowSheet, nullptr, SheetEditCancelled},
+    {"dialog_misc", "#32770", kSheet, 3, ShowSheet, nullptr, SheetMisc},
     {"dialog_about", "#32770", "About Zentrel", -1, ShowAbout},
     {"dialog_clean", "#32770", files::CleanDlg::kCaption, -1, ShowClean},
     {"dialog_progress", "#32770", files::ProgressDlg::kCaption, -1, ShowProgress},
