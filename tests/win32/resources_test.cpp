@@ -23,6 +23,32 @@ using settings::ControlKind;
 using testing::DialogTemplate;
 using testing::TemplateItem;
 
+// A control's class in a template (0 for one given by name), with its type when a button.
+using ClassAndType = std::pair<int, DWORD>;
+
+ClassAndType Kind(const TemplateItem& item) {
+    return {item.classAtom, item.classAtom == 0x80 ? item.style & 0xF : 0};
+}
+
+// What each kind of the models is in a template, in the order of the kinds.
+ClassAndType Kind(settings::ControlKind kind) {
+    constexpr ClassAndType kinds[] = {
+        {0x80, BS_GROUPBOX},     {0x80, BS_PUSHBUTTON},     {0x82, 0}, {0x82, 0}, {0x81, 0},
+        {0x80, BS_AUTOCHECKBOX}, {0x80, BS_AUTORADIOBUTTON}};
+    return kinds[static_cast<int>(kind)];
+}
+
+ClassAndType Kind(commands::files::ControlKind kind) {
+    constexpr ClassAndType kinds[] = {{0x82, 0},
+                                      {0x81, 0},
+                                      {0x80, BS_PUSHBUTTON},
+                                      {0x80, BS_DEFPUSHBUTTON},
+                                      {0x80, BS_AUTOCHECKBOX},
+                                      {0x80, BS_GROUPBOX},
+                                      {0, 0}};
+    return kinds[static_cast<int>(kind)];
+}
+
 class ResourcesTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -32,7 +58,7 @@ class ResourcesTest : public ::testing::Test {
     }
     void TearDown() override { FreeLibrary(library_); }
 
-    // The template's items at the model's places and ids, one for one.
+    // The template's items at the model's places and ids, with its texts and kinds, one for one.
     template <class Control>
     DialogTemplate Placed(int resource, int width, int height, std::span<const Control> controls) {
         SCOPED_TRACE("dialog " + std::to_string(resource));
@@ -42,33 +68,16 @@ class ResourcesTest : public ::testing::Test {
         for (std::size_t i = 0; i < std::min(dialog.items.size(), controls.size()); ++i) {
             const TemplateItem& item = dialog.items[i];
             const Control& want = controls[i];
-            EXPECT_EQ(std::tie(item.id, item.x, item.y, item.width, item.height),
-                      std::tie(want.id, want.x, want.y, want.width, want.height))
-                << want.text;
+            EXPECT_EQ(std::tie(item.id, item.x, item.y, item.width, item.height, item.text),
+                      std::make_tuple(want.id, want.x, want.y, want.width, want.height,
+                                      std::string(want.text)));
+            EXPECT_EQ(Kind(item), Kind(want.kind)) << want.text;
         }
         return dialog;
     }
 
     HMODULE library_ = nullptr;
 };
-
-// What the template's class and button style make of a control; a label is a static text.
-ControlKind KindOf(const TemplateItem& item) {
-    if (item.classAtom == 0x81)
-        return ControlKind::Edit;
-    if (item.classAtom == 0x82)
-        return ControlKind::Static;
-    switch (item.style & 0xF) {
-        case BS_GROUPBOX:
-            return ControlKind::GroupBox;
-        case BS_AUTOCHECKBOX:
-            return ControlKind::CheckBox;
-        case BS_AUTORADIOBUTTON:
-            return ControlKind::RadioButton;
-        default:
-            return ControlKind::PushButton;
-    }
-}
 
 TEST_F(ResourcesTest, PopupMenuMatchesTheCoreMenu) {
     HMENU menu = LoadMenuW(library_, MAKEINTRESOURCEW(4));
@@ -134,41 +143,30 @@ TEST_F(ResourcesTest, OptionPagesMatchTheirModels) {
         LoadStringA(library_, static_cast<UINT>(def.captionId), caption, sizeof caption);
         EXPECT_STREQ(caption, def.caption);
         const DialogTemplate dialog = Placed(def.dialogId, def.width, def.height, def.controls);
+        // Only the first button of a radio group starts a group.
         for (std::size_t i = 0; i < std::min(dialog.items.size(), def.controls.size()); ++i) {
-            const settings::ControlDef& want = def.controls[i];
-            const TemplateItem& item = dialog.items[i];
-            const ControlKind kind =
-                want.kind == ControlKind::Label ? ControlKind::Static : want.kind;
-            EXPECT_EQ(std::pair(item.text, KindOf(item)), std::pair(std::string(want.text), kind));
-            // Only the first button of a radio group starts a group.
-            if (kind == ControlKind::RadioButton) {
-                EXPECT_EQ((item.style & WS_GROUP) != 0, want.name != nullptr) << want.text;
+            if (def.controls[i].kind == ControlKind::RadioButton) {
+                EXPECT_EQ((dialog.items[i].style & WS_GROUP) != 0, def.controls[i].name != nullptr)
+                    << def.controls[i].text;
             }
         }
     }
 }
 
 TEST_F(ResourcesTest, AboutBoxHoldsItsIconAndAReadOnlyTextForTheLinks) {
-    struct Control {
-        int id, classAtom;
-        const char* text;
-        int x, y, width, height;
-        DWORD styles, style;  // the style bits that matter, and what they must be
+    using enum commands::files::ControlKind;
+    const commands::files::DialogControl want[] = {
+        {kDefaultButton, IDOK, "OK", 198, 2, 33, 14},
+        {kStatic, -1, "#208", 2, 2, 20, 20},
+        {kEdit, settings::kAboutTextId, "", 28, 2, 167, 35},
     };
-    const DWORD editStyle = ES_MULTILINE | ES_READONLY;
-    const Control want[] = {
-        {IDOK, 0x80, "OK", 198, 2, 33, 14, 0xF, BS_DEFPUSHBUTTON},
-        {-1, 0x82, "#208", 2, 2, 20, 20, SS_TYPEMASK, SS_ICON},
-        {settings::kAboutTextId, 0x81, "", 28, 2, 167, 35, editStyle, editStyle},
-    };
-    const DialogTemplate dialog = Placed<Control>(settings::kAboutDialog, 233, 39, want);
+    const DialogTemplate dialog =
+        Placed<commands::files::DialogControl>(settings::kAboutDialog, 233, 39, want);
     EXPECT_EQ(dialog.caption, "About Zentrel");
-    for (std::size_t i = 0; i < std::min(dialog.items.size(), std::size(want)); ++i) {
-        const TemplateItem& item = dialog.items[i];
-        EXPECT_EQ(std::tie(item.classAtom, item.text),
-                  std::make_tuple(want[i].classAtom, std::string(want[i].text)));
-        EXPECT_EQ(item.style & want[i].styles, want[i].style) << want[i].text;
-    }
+    ASSERT_EQ(dialog.items.size(), 3u);
+    EXPECT_EQ(dialog.items[1].style & SS_TYPEMASK, static_cast<DWORD>(SS_ICON));
+    const DWORD editStyle = ES_MULTILINE | ES_READONLY;
+    EXPECT_EQ(dialog.items[2].style & editStyle, editStyle);
 }
 
 }  // namespace
