@@ -8,8 +8,6 @@
 namespace win32::test {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class DispatchCallTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -99,20 +97,6 @@ TEST_F(DispatchCallTest, ReleasesEveryReferenceItTook) {
     }
     EXPECT_EQ(target->References(), before);
     EXPECT_EQ(child->References(), 2u);  // ours and the parent's field
-}
-
-TEST(VariantTest, ReadsTextArraysOfEitherElementKind) {
-    EXPECT_EQ(*Variant::TextArray({"a", "b"}).ToTextArray(), (Texts{"a", "b"}));
-    SAFEARRAY* array = SafeArrayCreateVector(VT_BSTR, 0, 1);
-    LONG index = 0;
-    BSTR element = AllocBstr("one");
-    SafeArrayPutElement(array, &index, element);
-    SysFreeString(element);
-    Variant bstrs;
-    bstrs.Get()->vt = VT_ARRAY | VT_BSTR;
-    bstrs.Get()->parray = array;
-    EXPECT_EQ(*bstrs.ToTextArray(), (Texts{"one"}));
-    EXPECT_FALSE(Variant("one").ToTextArray());
 }
 
 }  // namespace

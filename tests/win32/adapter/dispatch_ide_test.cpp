@@ -72,13 +72,11 @@ TEST_F(TextEditorTest, AWindowOfAnotherObjectIsNotTheSame) {
 }
 
 // How commands are created, bound and placed on bars the setup golden cases check through the
-// served workbench; here what those cannot tell apart.
-TEST_F(DispatchIdeTest, ReadsBindingsAndKeepsEachBarAndButtonToItsGeneration) {
+// served workbench (bindings both ways); here what those cannot tell apart.
+TEST_F(DispatchIdeTest, KeepsEachBarAndButtonToItsGeneration) {
     auto command = Child(Child(application, L"Commands"), L"Item");
-    command->Property(L"Bindings", Variant::TextArray({"Global::Ctrl+1", "Text Editor::Ctrl+1"}));
     auto item = environment->GetCommands()->Item(1);
     ASSERT_TRUE(item);
-    EXPECT_EQ(item->Bindings(), (Texts{"Global::Ctrl+1", "Text Editor::Ctrl+1"}));
 
     auto bars = Child(application, L"CommandBars");
     bars->Answer(kNewerCommandBarsId);

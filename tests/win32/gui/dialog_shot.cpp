@@ -164,13 +164,11 @@ std::string ShowReport(Watch&) {
 // The sheet over a profile: OK applies the pages that were opened and saves, Cancel keeps
 // everything, Reset acts at once. Each page's shot answers it one way.
 settings::Settings SheetStart() {
-    settings::Settings record;
-    record.sourceExtensions = {"cpp", "c"};
-    record.headerExtensions = {"h", "hpp"};
-    // Without its final separator: a page that applied it unopened would add one.
-    record.friendFileDirectories = {"..\\inc"};
-    record.templateAuthor = "Ada Tarn";
-    return record;
+    // The directory without its final separator: a page that applied it unopened would add one.
+    return {.sourceExtensions = {"cpp", "c"},
+            .headerExtensions = {"h", "hpp"},
+            .friendFileDirectories = {"..\\inc"},
+            .templateAuthor = "Ada Tarn"};
 }
 
 HWND SheetPage(const Watch& watch) {
