@@ -7,22 +7,20 @@
 namespace workbench {
 namespace {
 
-// One text for all the spellings KeyBinding's == takes as equal; the scope's length keeps a
-// scope ending in ':' apart from a chord starting with one.
-std::string BindingKey(const KeyBinding& binding) {
-    std::string key = std::to_string(binding.scope.size());
-    key.reserve(key.size() + 1 + binding.scope.size() + binding.chord.size());
-    key += ':';
-    key += FoldCase(binding.scope);
-    key += binding.chord;
-    return key;
+std::uint64_t NameHash(std::string_view fullName) {
+    return FoldedHash{}(fullName);
 }
 
-std::optional<std::string> BindingKeyOf(const std::string& text) {
-    std::optional<KeyBinding> binding = ParseBinding(text);
-    if (!binding)
-        return std::nullopt;
-    return BindingKey(*binding);
+// The same for all the spellings KeyBinding's == takes as equal.
+std::uint64_t BindingHash(const KeyBinding& binding) {
+    const std::uint64_t scope = FoldedHash{}(binding.scope);
+    return scope ^
+           (FoldedHash{}(binding.chord) + 0x9e3779b97f4a7c15ull + (scope << 6) + (scope >> 2));
+}
+
+bool IsSpellingOf(const std::string& text, const KeyBinding& binding) {
+    std::optional<KeyBinding> parsed = ParseBinding(text);
+    return parsed && *parsed == binding;
 }
 
 }  // namespace
@@ -32,7 +30,15 @@ std::string NamedCommand::Name() {
 }
 
 std::vector<std::string> NamedCommand::Bindings() {
-    return owner_.expired() ? std::vector<std::string>() : bindings_;
+    return owner_.expired() ? std::vector<std::string>() : BindingTexts();
+}
+
+std::vector<std::string> NamedCommand::BindingTexts() const {
+    std::vector<std::string> texts;
+    texts.reserve(bindings_.size());
+    for (const Binding& binding : bindings_)
+        texts.push_back(binding.text);
+    return texts;
 }
 
 bool NamedCommand::SetBindings(const std::vector<std::string>& bindings) {
@@ -93,28 +99,49 @@ bool CommandModel::RemoveCommandBar(ide::CommandBar& bar) {
 std::shared_ptr<NamedCommand> CommandModel::Add(std::string fullName, std::string buttonText,
                                                 std::string tooltip,
                                                 std::vector<std::string> bindings) {
-    if (fullName.empty() || byName_.contains(fullName))
+    if (fullName.empty() || Find(fullName) != nullptr)
         return nullptr;
     auto command = std::make_shared<NamedCommand>(weak_from_this(), std::move(fullName),
                                                   std::move(buttonText), std::move(tooltip));
     command->sequence_ = nextSequence_++;
-    command->bindings_ = std::move(bindings);
-    byName_.emplace(command->name_, command);
+    command->nameHash_ = NameHash(command->name_);
+    SetHashedBindings(*command, std::move(bindings));
+    byName_.Insert(command->nameHash_, command.get());
     Index(*command);
     commands_.PushBack(command);
     return command;
 }
 
 void CommandModel::Clear() {
-    byName_.clear();
-    byBinding_.clear();
+    byName_.Clear();
+    byBinding_.Clear();
     commands_.ForEach([](const auto& command) { command->owner_.reset(); });
     commands_.Clear();
 }
 
-void CommandModel::Reserve(std::size_t commands) {
-    byName_.reserve(commands);
-    byBinding_.reserve(commands);
+void CommandModel::Assign(std::vector<CommandState> commands) {
+    Clear();
+    std::vector<std::pair<std::uint64_t, NamedCommand*>> names;
+    std::vector<std::pair<std::uint64_t, NamedCommand*>> bindings;
+    names.reserve(commands.size());
+    bindings.reserve(commands.size());
+    for (CommandState& state : commands) {
+        auto command =
+            std::make_shared<NamedCommand>(weak_from_this(), std::move(state.name),
+                                           std::move(state.buttonText), std::move(state.tooltip));
+        command->sequence_ = nextSequence_++;
+        command->nameHash_ = NameHash(command->name_);
+        SetHashedBindings(*command, std::move(state.bindings));
+        names.emplace_back(command->nameHash_, command.get());
+        for (const NamedCommand::Binding& binding : command->bindings_) {
+            if (binding.hash)
+                bindings.emplace_back(*binding.hash, command.get());
+        }
+        commands_.PushBack(std::move(command));
+    }
+    // Filed once all are made, so that the filing can ask for slots ahead.
+    byName_.InsertAll(names);
+    byBinding_.InsertAll(bindings);
 }
 
 std::vector<std::shared_ptr<NamedCommand>> CommandModel::All() const {
@@ -124,45 +151,57 @@ std::vector<std::shared_ptr<NamedCommand>> CommandModel::All() const {
     return all;
 }
 
-std::shared_ptr<NamedCommand> CommandModel::Find(const std::string& fullName) const {
-    auto found = byName_.find(fullName);
-    return found == byName_.end() ? nullptr : found->second;
+const NamedCommand* CommandModel::Find(const std::string& fullName) const {
+    return byName_.FindIf(NameHash(fullName), [&](const NamedCommand& command) {
+        return EqualsIgnoringCase(command.name_, fullName);
+    });
 }
 
-std::shared_ptr<NamedCommand> CommandModel::BoundTo(const KeyBinding& binding) const {
-    auto holders = byBinding_.find(BindingKey(binding));
-    if (holders == byBinding_.end())
-        return nullptr;
+const NamedCommand* CommandModel::BoundTo(const KeyBinding& binding) const {
     const NamedCommand* first = nullptr;
-    holders->second.ForEach([&](const NamedCommand* holder) {
-        if (first == nullptr || holder->sequence_ < first->sequence_)
-            first = holder;
+    const std::uint64_t hash = BindingHash(binding);
+    byBinding_.FindIf(hash, [&](const NamedCommand& holder) {
+        if ((first == nullptr || holder.sequence_ < first->sequence_) &&
+            Holds(holder, binding, hash))
+            first = &holder;
+        return false;
     });
-    return Find(first->FullName());
+    return first;
 }
 
 bool CommandModel::WriteBindings(NamedCommand& command, const std::vector<std::string>& bindings) {
     if (!scheme_->Writable())
         return false;
-    std::vector<std::string> keys;
+    std::vector<KeyBinding> parsed;
+    std::vector<NamedCommand::Binding> hashed;
+    parsed.reserve(bindings.size());
+    hashed.reserve(bindings.size());
     for (const std::string& text : bindings) {
-        std::optional<std::string> key = BindingKeyOf(text);
-        if (!key)
+        std::optional<KeyBinding> binding = ParseBinding(text);
+        if (!binding)
             return false;
-        keys.push_back(std::move(*key));
+        hashed.push_back({text, BindingHash(*binding)});
+        parsed.push_back(std::move(*binding));
     }
     Unindex(command);
-    for (const std::string& key : keys) {
-        auto holders = byBinding_.find(key);
-        if (holders == byBinding_.end())
-            continue;
-        holders->second.ForEach([&](NamedCommand* other) {
-            std::erase_if(other->bindings_,
-                          [&](const std::string& text) { return BindingKeyOf(text) == key; });
+    for (std::size_t i = 0; i < parsed.size(); ++i) {
+        const KeyBinding& binding = parsed[i];
+        const std::uint64_t hash = *hashed[i].hash;
+        std::vector<NamedCommand*> holders;
+        byBinding_.FindIf(hash, [&](NamedCommand& other) {
+            if (Holds(other, binding, hash))
+                holders.push_back(&other);
+            return false;
         });
-        byBinding_.erase(holders);
+        for (NamedCommand* other : holders) {
+            Unindex(*other);
+            std::erase_if(other->bindings_, [&](const NamedCommand::Binding& held) {
+                return held.hash == hash && IsSpellingOf(held.text, binding);
+            });
+            Index(*other);
+        }
     }
-    command.bindings_ = bindings;
+    command.bindings_ = std::move(hashed);
     Index(command);
     return true;
 }
@@ -172,9 +211,19 @@ bool CommandModel::Remove(NamedCommand& command) {
     if (!position)
         return false;
     const std::shared_ptr<NamedCommand> kept = commands_[*position];
+    // A walk that deletes as it goes comes to the later ones next: their slots are asked for
+    // ahead. (Here and not in a function of its own, which GCC would drop as doing nothing.)
+    if (const std::size_t later = *position + 8; later < commands_.Size()) {
+        const NamedCommand& ahead = *commands_[later];
+        byName_.Prefetch(ahead.nameHash_);
+        for (const NamedCommand::Binding& binding : ahead.bindings_) {
+            if (binding.hash)
+                byBinding_.Prefetch(*binding.hash);
+        }
+    }
     bars_->RemoveButtonsOf(command.FullName());
     Unindex(command);
-    byName_.erase(command.FullName());
+    byName_.Erase(command.nameHash_, &command);
     command.owner_.reset();
     commands_.Erase(*position);
     return true;
@@ -199,40 +248,37 @@ std::optional<std::size_t> CommandModel::PositionOf(const NamedCommand& command)
     return std::nullopt;
 }
 
+bool CommandModel::Holds(const NamedCommand& command, const KeyBinding& binding,
+                         std::uint64_t hash) {
+    return std::any_of(command.bindings_.begin(), command.bindings_.end(),
+                       [&](const NamedCommand::Binding& held) {
+                           return held.hash == hash && IsSpellingOf(held.text, binding);
+                       });
+}
+
+void CommandModel::SetHashedBindings(NamedCommand& command, std::vector<std::string> texts) {
+    command.bindings_.clear();
+    command.bindings_.reserve(texts.size());
+    for (std::string& text : texts) {
+        std::optional<KeyBinding> binding = ParseBinding(text);
+        command.bindings_.push_back(
+            {std::move(text), binding ? std::optional(BindingHash(*binding)) : std::nullopt});
+    }
+}
+
+// A command is filed once under each hash its bindings have: two spellings of one binding share
+// a hash.
 void CommandModel::Index(NamedCommand& command) {
-    for (const std::string& text : command.bindings_) {
-        if (std::optional<std::string> key = BindingKeyOf(text))
-            byBinding_[*key].Insert(&command);
+    for (const NamedCommand::Binding& binding : command.bindings_) {
+        if (binding.hash && !byBinding_.Contains(*binding.hash, &command))
+            byBinding_.Insert(*binding.hash, &command);
     }
 }
 
 void CommandModel::Unindex(NamedCommand& command) {
-    for (const std::string& text : command.bindings_) {
-        std::optional<std::string> key = BindingKeyOf(text);
-        auto holders = key ? byBinding_.find(*key) : byBinding_.end();
-        if (holders == byBinding_.end())
-            continue;
-        holders->second.Erase(&command);
-        if (holders->second.Empty())
-            byBinding_.erase(holders);
-    }
-}
-
-void CommandModel::Holders::Insert(NamedCommand* command) {
-    if (first_ == nullptr)
-        first_ = command;
-    else if (first_ != command)
-        more_.insert(command);
-}
-
-void CommandModel::Holders::Erase(NamedCommand* command) {
-    if (first_ != command) {
-        more_.erase(command);
-    } else if (more_.empty()) {
-        first_ = nullptr;
-    } else {
-        first_ = *more_.begin();
-        more_.erase(more_.begin());
+    for (const NamedCommand::Binding& binding : command.bindings_) {
+        if (binding.hash)
+            byBinding_.Erase(*binding.hash, &command);
     }
 }
 

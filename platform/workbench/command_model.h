@@ -7,13 +7,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "editor/ide.h"
 #include "workbench/command_bar_store.h"
 #include "workbench/gap_list.h"
+#include "workbench/hashed_pointers.h"
 #include "workbench/key_chord.h"
 #include "workbench/keyboard_scheme.h"
 
@@ -29,6 +28,15 @@ class AddInRecord : public ide::AddIn {
 };
 
 class CommandModel;
+
+// A command as the IDE lists it, apart from the model.
+struct CommandState {
+    std::string name;  // full name
+    std::string buttonText;
+    std::string tooltip;
+    std::vector<std::string> bindings;  // "Scope::keys"
+    bool operator==(const CommandState&) const = default;
+};
 
 class NamedCommand : public ide::Command {
   public:
@@ -50,17 +58,22 @@ class NamedCommand : public ide::Command {
     const std::string& FullName() const { return name_; }
     const std::string& ButtonText() const { return buttonText_; }
     const std::string& Tooltip() const { return tooltip_; }
-    const std::vector<std::string>& BindingTexts() const { return bindings_; }
+    std::vector<std::string> BindingTexts() const;
 
   private:
     friend class CommandModel;
 
     std::weak_ptr<CommandModel> owner_;  // reset on deletion
     std::uint64_t sequence_ = 0;         // grows in list order
+    std::uint64_t nameHash_ = 0;
     std::string name_;
     std::string buttonText_;
     std::string tooltip_;
-    std::vector<std::string> bindings_;
+    struct Binding {
+        std::string text;
+        std::optional<std::uint64_t> hash;  // none when the text is not a binding
+    };
+    std::vector<Binding> bindings_;
 };
 
 // Lists commands in the order created; deleting one moves the later ones up an index. Full
@@ -91,14 +104,15 @@ class CommandModel : public ide::Commands, public std::enable_shared_from_this<C
     // Empty when the name is empty or exists.
     std::shared_ptr<NamedCommand> Add(std::string fullName, std::string buttonText,
                                       std::string tooltip, std::vector<std::string> bindings);
+    // Replaces every command with these, in order, bindings taken as given. The names are
+    // present and unique, as the caller has checked.
+    void Assign(std::vector<CommandState> commands);
     void Clear();
-    // Room for that many commands in the indexes, ahead of adding them.
-    void Reserve(std::size_t commands);
     // In list order.
     std::vector<std::shared_ptr<NamedCommand>> All() const;
-    std::shared_ptr<NamedCommand> Find(const std::string& fullName) const;
+    const NamedCommand* Find(const std::string& fullName) const;
     // The first command holding the binding.
-    std::shared_ptr<NamedCommand> BoundTo(const KeyBinding& binding) const;
+    const NamedCommand* BoundTo(const KeyBinding& binding) const;
 
     CommandBarStore& Bars() const { return *bars_; }
     const std::shared_ptr<CommandBarStore>& SharedBars() const { return bars_; }
@@ -112,39 +126,23 @@ class CommandModel : public ide::Commands, public std::enable_shared_from_this<C
     bool WriteBindings(NamedCommand& command, const std::vector<std::string>& bindings);
     bool Remove(NamedCommand& command);
     std::optional<std::size_t> PositionOf(const NamedCommand& command) const;
+    // Whether the command holds the binding, whose hash is given.
+    static bool Holds(const NamedCommand& command, const KeyBinding& binding, std::uint64_t hash);
+    // Takes the texts as the command's bindings, each with its hash.
+    static void SetHashedBindings(NamedCommand& command, std::vector<std::string> texts);
     void Index(NamedCommand& command);
     void Unindex(NamedCommand& command);
     // The bar when it is one of this IDE's.
     std::shared_ptr<BarRecord> OwnBar(ide::CommandBar& bar) const;
 
-    // The commands holding one binding. A restored state may give one binding to several, but
-    // almost always one holds it, and that one costs no set of its own.
-    class Holders {
-      public:
-        void Insert(NamedCommand* command);
-        void Erase(NamedCommand* command);
-        bool Empty() const { return first_ == nullptr; }
-        template <typename Visit>
-        void ForEach(Visit&& visit) const {
-            if (first_ != nullptr)
-                visit(first_);
-            for (NamedCommand* command : more_)
-                visit(command);
-        }
-
-      private:
-        NamedCommand* first_ = nullptr;
-        std::unordered_set<NamedCommand*> more_;
-    };
-
     std::shared_ptr<CommandBarStore> bars_;
     std::shared_ptr<KeyboardScheme> scheme_;
     GapList<std::shared_ptr<NamedCommand>> commands_;
     std::uint64_t nextSequence_ = 0;
-    // Keyed by each command's own full name, so that indexing copies no name.
-    std::unordered_map<std::string_view, std::shared_ptr<NamedCommand>, FoldedHash, FoldedEqual>
-        byName_;
-    std::unordered_map<std::string, Holders> byBinding_;  // by BindingKey
+    HashedPointers<NamedCommand> byName_;  // by the folded full name's hash
+    // Each command once under the hash of each binding it holds; several may hold one binding
+    // after a restore.
+    HashedPointers<NamedCommand> byBinding_;
 };
 
 }  // namespace workbench

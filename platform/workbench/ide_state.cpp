@@ -1,27 +1,43 @@
 #include "workbench/ide_state.h"
 
 #include <algorithm>
-#include <string_view>
+#include <cstdint>
 #include <type_traits>
 #include <unordered_set>
 #include <utility>
+
+#include "workbench/hashed_pointers.h"
 
 namespace workbench {
 namespace {
 
 bool Validate(const IdeState& state, std::string& error) {
-    std::unordered_set<std::string_view, FoldedHash, FoldedEqual> commandNames;
-    commandNames.reserve(state.commands.size());
-    for (std::size_t i = 0; i < state.commands.size(); ++i) {
+    const std::size_t count = state.commands.size();
+    HashedPointers<const CommandState> commandNames;
+    commandNames.Reserve(count);
+    auto named = [&](std::uint64_t hash, const std::string& name) {
+        return commandNames.FindIf(hash, [&](const CommandState& command) {
+            return EqualsIgnoringCase(command.name, name);
+        });
+    };
+    // Hashed ahead, so that each lookup can ask for the slot of one further on.
+    constexpr std::size_t kAhead = 16;
+    std::vector<std::uint64_t> hashes(count);
+    for (std::size_t i = 0; i < count; ++i)
+        hashes[i] = FoldedHash{}(state.commands[i].name);
+    for (std::size_t i = 0; i < count; ++i) {
         const CommandState& command = state.commands[i];
+        if (i + kAhead < count)
+            commandNames.Prefetch(hashes[i + kAhead]);
         if (command.name.empty()) {
             error = "command " + std::to_string(i + 1) + " has no name";
             return false;
         }
-        if (!commandNames.insert(command.name).second) {
+        if (named(hashes[i], command.name) != nullptr) {
             error = "two commands are named " + command.name;
             return false;
         }
+        commandNames.Insert(hashes[i], &command);
         for (const std::string& binding : command.bindings) {
             if (!ParseBinding(binding)) {
                 error =
@@ -42,7 +58,7 @@ bool Validate(const IdeState& state, std::string& error) {
             return false;
         }
         for (const ButtonState& button : bar.buttons) {
-            if (!commandNames.contains(button.command)) {
+            if (named(FoldedHash{}(button.command), button.command) == nullptr) {
                 error = "a button of command bar " + bar.name + " runs the unknown command \"" +
                         button.command + "\"";
                 return false;
@@ -61,16 +77,10 @@ template <typename State>
 bool Restore(State& state, CommandModel& model, std::string& error) {
     if (!Validate(state, error))
         return false;
-    model.Clear();
-    model.Reserve(state.commands.size());
-    for (auto& command : state.commands) {
-        if constexpr (std::is_const_v<State>) {
-            model.Add(command.name, command.buttonText, command.tooltip, command.bindings);
-        } else {
-            model.Add(std::move(command.name), std::move(command.buttonText),
-                      std::move(command.tooltip), std::move(command.bindings));
-        }
-    }
+    if constexpr (std::is_const_v<State>)
+        model.Assign(state.commands);
+    else
+        model.Assign(std::move(state.commands));
     CommandBarStore& bars = model.Bars();
     bars.Clear();
     for (const BarState& bar : state.bars) {

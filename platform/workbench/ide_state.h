@@ -9,14 +9,6 @@
 
 namespace workbench {
 
-struct CommandState {
-    std::string name;  // full name
-    std::string buttonText;
-    std::string tooltip;
-    std::vector<std::string> bindings;  // "Scope::keys"
-    bool operator==(const CommandState&) const = default;
-};
-
 struct ButtonState {
     long position = 0;  // 1-based
     std::string command;

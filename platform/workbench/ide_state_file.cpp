@@ -85,7 +85,8 @@ class FieldReader {
         return found == object.end() ? nullptr : &*found;
     }
     static std::string Join(const std::string& where, const std::string& key) {
-        return where.empty() || key.starts_with('[') ? where + key : where + "." + key;
+        return where.empty() || key.empty() || key.starts_with('[') ? where + key
+                                                                    : where + "." + key;
     }
     bool Fail(const std::string& where, const std::string& key, const std::string& expected) {
         std::string name = Join(where, key);
@@ -100,22 +101,61 @@ std::string Indexed(const char* list, std::size_t index) {
     return std::string(list) + "[" + std::to_string(index) + "]";
 }
 
-bool ReadCommands(const ReadJson& root, FieldReader& read, std::vector<CommandState>& commands) {
-    const ReadJson* list = read.List(root, "commands", "");
-    if (list == nullptr)
-        return false;
-    for (std::size_t i = 0; i < list->size(); ++i) {
-        const ReadJson& item = (*list)[i];
-        std::string where = Indexed("commands", i);
-        CommandState& command = commands.emplace_back();
-        if (!read.Item(item, where) || !read.Text(item, "name", where, command.name) ||
-            !read.Text(item, "buttonText", where, command.buttonText) ||
-            !read.Text(item, "tooltip", where, command.tooltip) ||
-            !read.Texts(item, "bindings", where, command.bindings))
-            return false;
-    }
-    return true;
+bool ReadCommand(const ReadJson& item, std::size_t index, FieldReader& read,
+                 CommandState& command) {
+    std::string where = Indexed("commands", index);
+    return read.Item(item, where) && read.Text(item, "name", where, command.name) &&
+           read.Text(item, "buttonText", where, command.buttonText) &&
+           read.Text(item, "tooltip", where, command.tooltip) &&
+           read.Texts(item, "bindings", where, command.bindings);
 }
+
+// Reads each item of the root's "commands" list as the parser finishes it and drops it from the
+// tree, so that a long list never stands in memory as JSON objects. Keeps the first fault.
+class CommandStream {
+  public:
+    bool Take(int depth, ReadJson::parse_event_t event, const ReadJson& parsed) {
+        using Event = ReadJson::parse_event_t;
+        if (depth == 1) {
+            // A later "commands" replaces an earlier one, as in the tree.
+            if (event == Event::key) {
+                commandsKey_ = parsed == "commands";
+            } else if (event == Event::array_start && commandsKey_) {
+                open_ = true;
+                commands_.clear();
+                error_.clear();
+            } else if (event == Event::array_end) {
+                open_ = false;
+            }
+            return true;
+        }
+        if (depth != 2 || !open_ ||
+            (event != Event::object_end && event != Event::array_end && event != Event::value))
+            return true;
+        if (error_.empty()) {
+            const std::size_t index = commands_.size();
+            FieldReader read(error_);
+            ReadCommand(parsed, index, read, commands_.emplace_back());
+        }
+        return false;
+    }
+
+    // The commands once the parse is done, or false with the fault.
+    bool Result(std::vector<CommandState>& commands, std::string& error) {
+        if (!error_.empty()) {
+            error = error_;
+            return false;
+        }
+        commands = std::move(commands_);
+        return true;
+    }
+
+  private:
+    bool commandsKey_ = false;
+    bool open_ = false;
+    std::vector<CommandState> commands_;
+    std::string error_;
+};
 
 bool ReadButtons(const ReadJson& bar, const std::string& barWhere, FieldReader& read,
                  std::vector<ButtonState>& buttons) {
@@ -152,7 +192,7 @@ bool ReadBars(const ReadJson& root, FieldReader& read, std::vector<BarState>& ba
     return true;
 }
 
-bool ReadState(const ReadJson& root, IdeState& state, std::string& error) {
+bool ReadState(const ReadJson& root, CommandStream& stream, IdeState& state, std::string& error) {
     FieldReader read(error);
     long format = 0;
     if (!read.Item(root, "") || !read.Number(root, "format", "", format))
@@ -172,7 +212,8 @@ bool ReadState(const ReadJson& root, IdeState& state, std::string& error) {
                      state.builtInSchemesReadOnly) &&
            read.Flag(*generations, "older", "commandBarGenerations", state.olderBars) &&
            read.Flag(*generations, "newer", "commandBarGenerations", state.newerBars) &&
-           ReadCommands(root, read, state.commands) && ReadBars(root, read, state.bars);
+           read.List(root, "commands", "") != nullptr && stream.Result(state.commands, error) &&
+           ReadBars(root, read, state.bars);
 }
 
 json StateJson(const IdeState& state) {
@@ -222,13 +263,19 @@ bool ReadIdeStateFile(const std::filesystem::path& path, IdeState& state, std::s
         error = "cannot read " + path.string() + ": " + reason;
         return false;
     }
-    ReadJson root = ReadJson::parse(bytes, nullptr, false);
+    CommandStream stream;
+    ReadJson root = ReadJson::parse(
+        bytes,
+        [&](int depth, ReadJson::parse_event_t event, ReadJson& parsed) {
+            return stream.Take(depth, event, parsed);
+        },
+        false);
     if (root.is_discarded()) {
         error = path.string() + " is not valid JSON";
         return false;
     }
     IdeState read;
-    if (!ReadState(root, read, reason)) {
+    if (!ReadState(root, stream, read, reason)) {
         error = path.string() + ": " + reason;
         return false;
     }

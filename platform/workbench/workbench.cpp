@@ -195,7 +195,7 @@ bool Workbench::PressKeys(const std::string& keys,
     std::vector<std::string> scopes{"Global"};
     if (documents_->Active())
         scopes.insert(scopes.begin(), "Text Editor");
-    std::shared_ptr<NamedCommand> command;
+    const NamedCommand* command = nullptr;
     for (const std::string& scope : scopes) {
         command = commands_->BoundTo({scope, *chord});
         if (command)

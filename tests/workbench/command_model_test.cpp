@@ -126,8 +126,10 @@ TEST_F(CommandModelTest, DeletingDuringAWalkKeepsOrderNamesAndBindings) {
 TEST_F(CommandModelTest, AChordHeldTwiceRunsTheFirstHolderUntilTakenFromBoth) {
     workbench::IdeState state = workbench::FreshIdeState();
     state.keyboardScheme = "keys.vsk";
-    for (const char* name : {"X.B", "X.A", "X.C"})
+    for (const char* name : {"X.B", "X.A"})
         state.commands.push_back({name, "", "", {"Global::ctrl+q"}});
+    state.commands.push_back(
+        {"X.C", "", "", {"Global::ctrl+q", "GLOBAL::Ctrl+Q", "Global::ctrl+w"}});
     std::string error;
     ASSERT_TRUE(bench_.RestoreIdeState(state, error)) << error;
     EXPECT_EQ(Pressed("ctrl+q"), "X.B");
@@ -135,5 +137,6 @@ TEST_F(CommandModelTest, AChordHeldTwiceRunsTheFirstHolderUntilTakenFromBoth) {
     EXPECT_EQ(Pressed("ctrl+q"), "X.A");
     ASSERT_TRUE(Add("D")->SetBindings({"global::Ctrl+Q"}));
     EXPECT_EQ(Pressed("ctrl+q"), "Zentrel2.D");
-    EXPECT_EQ(BindingsOf(*commands_, "X.C"), std::vector<std::string>{});
+    EXPECT_EQ(BindingsOf(*commands_, "X.C"), std::vector<std::string>{"Global::ctrl+w"});
+    EXPECT_EQ(Pressed("ctrl+w"), "X.C");
 }

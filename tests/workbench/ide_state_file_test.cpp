@@ -65,15 +65,26 @@ TEST_F(IdeStateFileTest, MalformedFileIsRefusedAndLeftAlone) {
     std::string error;
     ASSERT_TRUE(workbench::WriteIdeStateFile(path_, workbench::FreshIdeState(), error)) << error;
     const std::string valid = dir_.Read("state/ide.json");
+    // All but the commands; the list is read as it is parsed, and must fault as the rest does.
+    const std::string head =
+        R"({"format": 1, "version": "8", "registryRoot": "r", "commandBars": [],
+            "keyboard": {"scheme": "s", "builtInSchemesReadOnly": true},
+            "commandBarGenerations": {"older": true, "newer": true}, )";
     const struct {
         const char* find;  // in the valid file; empty: replace the whole file
-        const char* replace;
+        std::string replace;
         const char* reason;
     } cases[] = {
         // The other defects are golden cases (ide-state-malformed-*). A defect found last must
         // still leave nothing half restored.
         {"", "{\"format\": 1,", "not valid JSON"},
         {"\"command\": \"Edit.Copy\"", "\"command\": \"Edit.Cut\"", "unknown command \"Edit.Cut\""},
+        {"", head + R"("commands": [{"name": "A", "buttonText": "", "tooltip": "", "bindings": []},
+                                    7]})",
+         "commands[1] should be an object"},
+        {"", head + R"("commands": [[{"name": "A"}]]})", "commands[0] should be an object"},
+        {"", head + R"("commands": [7], "commands": "none"})", "commands should be a list"},
+        {"", R"({"commands": [7], "format": 2})", "format 2 is not known"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
