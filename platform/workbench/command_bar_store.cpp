@@ -13,7 +13,7 @@ std::shared_ptr<BarButtonRecord> BarRecord::Insert(long position, BarButtonRecor
     return created;
 }
 
-void BarRecord::RemoveButtonsOf(const std::string& command) {
+void BarRecord::RemoveButtonsOf(std::string_view command) {
     std::erase_if(buttons_, [&](const auto& button) { return button->command == command; });
 }
 
@@ -54,7 +54,7 @@ std::shared_ptr<BarButtonRecord> CommandBarStore::Insert(BarRecord& bar, long po
     return bar.Insert(position, std::move(button));
 }
 
-void CommandBarStore::RemoveButtonsOf(const std::string& command) {
+void CommandBarStore::RemoveButtonsOf(std::string_view command) {
     auto showing = barsShowing_.find(command);
     if (showing == barsShowing_.end())
         return;

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -35,7 +36,7 @@ class BarRecord {
     friend class CommandBarStore;
 
     std::shared_ptr<BarButtonRecord> Insert(long position, BarButtonRecord button);
-    void RemoveButtonsOf(const std::string& command);
+    void RemoveButtonsOf(std::string_view command);
 
     std::string name_;
     // New bars show, so that a toolbar an add-in creates is seen without further calls.
@@ -55,7 +56,7 @@ class CommandBarStore {
     // outside 1 .. count + 1 appends it.
     std::shared_ptr<BarButtonRecord> Insert(BarRecord& bar, long position, BarButtonRecord button);
     // Costs the buttons of the bars that show the command, not all bars' buttons.
-    void RemoveButtonsOf(const std::string& command);
+    void RemoveButtonsOf(std::string_view command);
     void Clear();
 
     // Whether the collection answers that generation's interface.
@@ -65,7 +66,16 @@ class CommandBarStore {
   private:
     std::vector<std::shared_ptr<BarRecord>> bars_;
     std::unordered_map<std::string, std::shared_ptr<BarRecord>> byName_;
-    std::unordered_map<std::string, std::unordered_set<const BarRecord*>> barsShowing_;  // command
+    // Looked up by views, so that finding a command's name copies nothing.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    std::unordered_map<std::string, std::unordered_set<const BarRecord*>, TextHash,
+                       std::equal_to<>>
+        barsShowing_;  // by command
     bool answersOlder_ = true;
     bool answersNewer_ = true;
 };

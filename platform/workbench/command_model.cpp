@@ -25,8 +25,15 @@ bool IsSpellingOf(const std::string& text, const KeyBinding& binding) {
 
 }  // namespace
 
+NamedCommand::NamedCommand(std::weak_ptr<CommandModel> owner, std::string_view name,
+                           std::string_view buttonText, std::string_view tooltip)
+    : owner_(std::move(owner)), nameSize_(name.size()), buttonTextSize_(buttonText.size()) {
+    texts_.reserve(name.size() + buttonText.size() + tooltip.size());
+    texts_.append(name).append(buttonText).append(tooltip);
+}
+
 std::string NamedCommand::Name() {
-    return owner_.expired() ? std::string() : name_;
+    return owner_.expired() ? std::string() : std::string(FullName());
 }
 
 std::vector<std::string> NamedCommand::Bindings() {
@@ -57,7 +64,7 @@ ide::Ref<ide::CommandBarControl> NamedCommand::AddControl(ide::CommandBar& bar, 
     if (!record)
         return nullptr;
     return std::make_shared<BarButtonView>(
-        owner->Bars().Insert(*record, position, {.command = name_}));
+        owner->Bars().Insert(*record, position, {.command = std::string(FullName())}));
 }
 
 ide::Ref<ide::Command> CommandModel::Item(long index) {
@@ -96,15 +103,15 @@ bool CommandModel::RemoveCommandBar(ide::CommandBar& bar) {
     return record && bars_->Remove(*record);
 }
 
-std::shared_ptr<NamedCommand> CommandModel::Add(std::string fullName, std::string buttonText,
-                                                std::string tooltip,
+std::shared_ptr<NamedCommand> CommandModel::Add(std::string_view fullName,
+                                                std::string_view buttonText,
+                                                std::string_view tooltip,
                                                 std::vector<std::string> bindings) {
     if (fullName.empty() || Find(fullName) != nullptr)
         return nullptr;
-    auto command = std::make_shared<NamedCommand>(weak_from_this(), std::move(fullName),
-                                                  std::move(buttonText), std::move(tooltip));
+    auto command = std::make_shared<NamedCommand>(weak_from_this(), fullName, buttonText, tooltip);
     command->sequence_ = nextSequence_++;
-    command->nameHash_ = NameHash(command->name_);
+    command->nameHash_ = NameHash(fullName);
     SetHashedBindings(*command, std::move(bindings));
     byName_.Insert(command->nameHash_, command.get());
     Index(*command);
@@ -119,19 +126,18 @@ void CommandModel::Clear() {
     commands_.Clear();
 }
 
-void CommandModel::Assign(std::vector<CommandState> commands) {
+void CommandModel::Assign(const std::vector<CommandState>& commands) {
     Clear();
     std::vector<std::pair<std::uint64_t, NamedCommand*>> names;
     std::vector<std::pair<std::uint64_t, NamedCommand*>> bindings;
     names.reserve(commands.size());
     bindings.reserve(commands.size());
-    for (CommandState& state : commands) {
-        auto command =
-            std::make_shared<NamedCommand>(weak_from_this(), std::move(state.name),
-                                           std::move(state.buttonText), std::move(state.tooltip));
+    for (const CommandState& state : commands) {
+        auto command = std::make_shared<NamedCommand>(weak_from_this(), state.name,
+                                                      state.buttonText, state.tooltip);
         command->sequence_ = nextSequence_++;
-        command->nameHash_ = NameHash(command->name_);
-        SetHashedBindings(*command, std::move(state.bindings));
+        command->nameHash_ = NameHash(state.name);
+        SetHashedBindings(*command, state.bindings);
         names.emplace_back(command->nameHash_, command.get());
         for (const NamedCommand::Binding& binding : command->bindings_) {
             if (binding.hash)
@@ -151,9 +157,9 @@ std::vector<std::shared_ptr<NamedCommand>> CommandModel::All() const {
     return all;
 }
 
-const NamedCommand* CommandModel::Find(const std::string& fullName) const {
+const NamedCommand* CommandModel::Find(std::string_view fullName) const {
     return byName_.FindIf(NameHash(fullName), [&](const NamedCommand& command) {
-        return EqualsIgnoringCase(command.name_, fullName);
+        return EqualsIgnoringCase(command.FullName(), fullName);
     });
 }
 

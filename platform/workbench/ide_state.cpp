@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <type_traits>
 #include <unordered_set>
 #include <utility>
 
@@ -72,15 +71,12 @@ bool Validate(const IdeState& state, std::string& error) {
     return true;
 }
 
-// State is IdeState, whose texts move, or const IdeState, whose texts are copied.
-template <typename State>
-bool Restore(State& state, CommandModel& model, std::string& error) {
+}  // namespace
+
+bool RestoreIdeState(const IdeState& state, CommandModel& model, std::string& error) {
     if (!Validate(state, error))
         return false;
-    if constexpr (std::is_const_v<State>)
-        model.Assign(state.commands);
-    else
-        model.Assign(std::move(state.commands));
+    model.Assign(state.commands);
     CommandBarStore& bars = model.Bars();
     bars.Clear();
     for (const BarState& bar : state.bars) {
@@ -91,8 +87,8 @@ bool Restore(State& state, CommandModel& model, std::string& error) {
                          [](const auto& a, const auto& b) { return a.position < b.position; });
         for (const ButtonState& button : buttons) {
             bars.Insert(*record, 0,
-                        {model.Find(button.command)->FullName(), button.style, button.picture,
-                         button.mask});
+                        {std::string(model.Find(button.command)->FullName()), button.style,
+                         button.picture, button.mask});
         }
     }
     model.Scheme().SetValue(state.keyboardScheme);
@@ -101,8 +97,6 @@ bool Restore(State& state, CommandModel& model, std::string& error) {
     bars.SetAnswers(ide::BarGeneration::Newer, state.newerBars);
     return true;
 }
-
-}  // namespace
 
 IdeState FreshIdeState() {
     IdeState state;
@@ -124,8 +118,9 @@ IdeState FreshIdeState() {
 IdeState CaptureIdeState(const CommandModel& model) {
     IdeState state;
     for (const auto& command : model.All()) {
-        state.commands.push_back({command->FullName(), command->ButtonText(), command->Tooltip(),
-                                  command->BindingTexts()});
+        state.commands.push_back({std::string(command->FullName()),
+                                  std::string(command->ButtonText()),
+                                  std::string(command->Tooltip()), command->BindingTexts()});
     }
     for (const auto& bar : model.Bars().Bars()) {
         BarState& captured = state.bars.emplace_back(BarState{bar->Name(), bar->Visible(), {}});
@@ -140,14 +135,6 @@ IdeState CaptureIdeState(const CommandModel& model) {
     state.olderBars = model.Bars().Answers(ide::BarGeneration::Older);
     state.newerBars = model.Bars().Answers(ide::BarGeneration::Newer);
     return state;
-}
-
-bool RestoreIdeState(const IdeState& state, CommandModel& model, std::string& error) {
-    return Restore(state, model, error);
-}
-
-bool RestoreIdeState(IdeState&& state, CommandModel& model, std::string& error) {
-    return Restore(state, model, error);
 }
 
 }  // namespace workbench

@@ -46,7 +46,5 @@ IdeState CaptureIdeState(const CommandModel& model);
 // Checks everything before changing anything: names present and unique, bindings well formed,
 // each button naming a known command, a scheme named. On failure the model is unchanged.
 bool RestoreIdeState(const IdeState& state, CommandModel& model, std::string& error);
-// The same, moving the state's texts into the model instead of copying them.
-bool RestoreIdeState(IdeState&& state, CommandModel& model, std::string& error);
 
 }  // namespace workbench

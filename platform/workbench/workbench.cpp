@@ -207,8 +207,9 @@ bool Workbench::PressKeys(const std::string& keys,
             error += " or " + scopes.back();
         return false;
     }
-    if (!execute(command->FullName())) {
-        error = command->FullName() + " (bound to " + keys + ") did not run";
+    const std::string name(command->FullName());
+    if (!execute(name)) {
+        error = name + " (bound to " + keys + ") did not run";
         return false;
     }
     return true;
