@@ -52,12 +52,12 @@ class HashedPointers {
         }
     }
 
-    // Asks for the slot a lookup of the hash starts at, ahead of it. Only once the table has
-    // room (Reserve). Always inlined: GCC takes a call whose only effect is a prefetch for one
-    // without effect, and drops it.
+    // Asks for the slot a lookup of the hash starts at, ahead of it. Always inlined: GCC takes a
+    // call whose only effect is a prefetch for one without effect, and drops it.
     [[gnu::always_inline]] void Prefetch(std::uint64_t hash) const {
 #if defined(__GNUC__)
-        __builtin_prefetch(slots_.data() + Start(hash));
+        if (!slots_.empty())
+            __builtin_prefetch(slots_.data() + Start(hash));
 #else
         (void)hash;
 #endif
