@@ -276,7 +276,7 @@ void CommandModel::SetHashedBindings(NamedCommand& command, std::vector<std::str
 // a hash.
 void CommandModel::Index(NamedCommand& command) {
     for (const NamedCommand::Binding& binding : command.bindings_) {
-        if (binding.hash && !byBinding_.Contains(*binding.hash, &command))
+        if (binding.hash)
             byBinding_.Insert(*binding.hash, &command);
     }
 }
