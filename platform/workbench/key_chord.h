@@ -32,14 +32,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // The one spelling of the names EqualsIgnoringCase takes as equal.
 std::string FoldCase(std::string_view text);
 
-// For hash containers of names that ignore case, keyed by views of names held elsewhere.
+// A hash of names that ignore case: names EqualsIgnoringCase takes as equal hash alike.
 struct FoldedHash {
     std::size_t operator()(std::string_view text) const;
-};
-struct FoldedEqual {
-    bool operator()(std::string_view a, std::string_view b) const {
-        return EqualsIgnoringCase(a, b);
-    }
 };
 
 }  // namespace workbench
